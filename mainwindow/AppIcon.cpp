@@ -1,0 +1,46 @@
+#include "AppIcon.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+#include "Twips.h"
+
+QImage appiconimage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0);  // designed on a 64 by 64 grid
+
+    p.setPen(QPen(QColor(90, 80, 40), 2));
+    p.setBrush(colorref(0x00C0FFFF));
+    p.drawRoundedRect(QRectF(3, 3, 58, 58), 8, 8);
+
+    struct Ball {
+        double x, y;
+        std::uint32_t color;
+    };
+    const Ball balls[] = {
+        {23, 7, 0x003038CF},  {23, 21, 0x006FFFFF},                      // the falling pair
+        {7, 43, 0x0000FF00},  {23, 43, 0x0000FF00}, {39, 43, 0x00FF8000},  // the settled row
+        {39, 29, 0x00FF8000}, {7, 29, 0x0000FF00},
+    };
+    p.setPen(QPen(QColor(40, 40, 40), 1.2));
+    for (const Ball& b : balls) {
+        QRadialGradient shade(b.x + 6, b.y + 6, 10);
+        const QColor c = colorref(b.color);
+        shade.setColorAt(0, c.lighter(140));
+        shade.setColorAt(1, c);
+        p.setBrush(shade);
+        p.drawEllipse(QRectF(b.x, b.y, 16, 16));
+    }
+    return image;
+}
+
+QIcon appicon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addPixmap(QPixmap::fromImage(appiconimage(size)));
+    }
+    return icon;
+}

@@ -1,0 +1,264 @@
+#include "MainWindow.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include "AboutForm.h"
+#include "ColorForm.h"
+#include "Controls.h"
+#include "KeysForm.h"
+#include "OverForm.h"
+#include "Preview.h"
+#include "ProgressBar.h"
+#include "RulesForm.h"
+#include "SettingsStore.h"
+#include "SoundPlayer.h"
+#include "TopScores.h"
+#include "Twips.h"
+#include "Well.h"
+#include "keyfuncs.h"
+
+MainWindow::MainWindow(SettingsStore& store, const QString& soundfolder)
+    : game_(*this), store_(store) {
+    setWindowTitle("Tarvelo");
+    sounds_ = new SoundPlayer(
+        soundfolder.isEmpty() ? QCoreApplication::applicationDirPath() + "/sounds" : soundfolder,
+        this);
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName("Timer1");
+    timer1_->setTimerType(Qt::PreciseTimer);
+    timer1_->setInterval(game_.clock.period);
+    connect(timer1_, &QTimer::timeout, this, [this] {
+        game_.tick();
+        render();
+    });
+    buildcontrols();
+    buildmenu();
+    game_.loadsettings(store_);
+    render();
+}
+
+void MainWindow::buildcontrols() {
+    auto* client = new QWidget(this);
+    client->setFixedSize(tw(4332), tw(4104));
+    client->setFocusPolicy(Qt::StrongFocus);  // keys come to the window, never to a button
+    setCentralWidget(client);
+
+    well_ = new Well(game_, client);
+    makelabel(client, "Label1", "Далее:", twrect(3120, 480, 972, 252));
+    preview_ = new Preview(game_, client);
+    makelabel(client, "Label2", "Очки:", twrect(240, 528, 972, 252));
+    makecell(client, twrect(240, 720, 972, 252));
+    score_ = makelabel(client, "score", "0", twrect(240, 720, 972, 252));
+    makelabel(client, "Label6", "Кол-во:", twrect(240, 1200, 972, 252));
+    makecell(client, twrect(240, 1392, 972, 252));
+    col_ = makelabel(client, "col", "0", twrect(240, 1392, 972, 252));
+    makelabel(client, "Label3", "Уровень:", twrect(240, 1920, 972, 252));
+    makecell(client, twrect(240, 2112, 972, 252));
+    level_ = makelabel(client, "level", "1", twrect(240, 2112, 972, 252));
+    perc_ = new ProgressBar(game_, client);
+    perc_->setObjectName("perc");
+    info_ = makelabel(client, "info", {}, twrect(3000, 1320, 1212, 1932));
+    info_->setWordWrap(true);
+
+    command1_ = makebutton(client, "Command1", "Начать(F2)", twrect(1560, 1800, 1212, 492));
+    command2_ = makebutton(client, "Command2", "Продолжить", twrect(1560, 1800, 1212, 492));
+    command1_->setFocusPolicy(Qt::NoFocus);
+    command2_->setFocusPolicy(Qt::NoFocus);
+    connect(command1_, &QPushButton::clicked, this, [this] {
+        game_.start();
+        render();
+    });
+    connect(command2_, &QPushButton::clicked, this, [this] {
+        game_.resume();
+        render();
+    });
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void MainWindow::buildmenu() {
+    auto add = [this](QMenu* menu, const char* name, const QString& text, auto handler) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+
+    QMenu* m_game = menuBar()->addMenu("&Игра");
+    m_game->setObjectName("m_game");
+    add(m_game, "m_newgame", "&Новая", [this] {
+        game_.restart();
+        render();
+    })->setShortcut(Qt::Key_F2);
+    m_pause_ = add(m_game, "m_pause", "&Пауза", [this] {
+        game_.pause();
+        render();
+    });
+    m_game->addSeparator();
+    add(m_game, "m_topscores", "&Рекорды",
+        [this] { openform([this] { return new TopScores(game_, this); }); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    m_game->addSeparator();
+    add(m_game, "m_exit", "Вы&ход", [this] { exitprogram(); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    QMenu* m_beglevel = menuBar()->addMenu("Нач. &уровень");
+    m_beglevel->setObjectName("m_beglevel");
+    m_level_ = new QActionGroup(this);
+    m_level_->setExclusive(true);
+    for (int i = 1; i <= Game::kMaxLevel; ++i) {
+        QAction* item = add(m_beglevel, "", "&" + QString::number(i), [this, i] {
+            game_.startlevel = i;  // the running game keeps its speed
+            render();
+        });
+        item->setObjectName(QString("m_level%1").arg(i));
+        item->setCheckable(true);
+        m_level_->addAction(item);
+    }
+
+    QMenu* m_options = menuBar()->addMenu("&Настройки");
+    m_options->setObjectName("m_options");
+    m_sound_ = add(m_options, "m_sound", "&Звук", [this](bool on) { game_.sound = on; });
+    m_anim_ = add(m_options, "m_anim", "&Анимация", [this](bool on) { game_.anim = on; });
+    m_sound_->setCheckable(true);
+    m_anim_->setCheckable(true);
+    add(m_options, "m_colors", "&Цвета",
+        [this] { openform([this] { return new ColorForm(game_, this); }); });
+    add(m_options, "m_keys", "&Клавиши",
+        [this] { openform([this] { return new KeysForm(game_, this); }); });
+
+    QMenu* m_hehelp = menuBar()->addMenu("&Справка");
+    m_hehelp->setObjectName("m_hehelp");
+    add(m_hehelp, "m_rules", "&Правила", [this] { openform([this] { return new RulesForm(this); }); });
+    m_hehelp->addSeparator();
+    add(m_hehelp, "m_about", "&О программе",
+        [this] { openform([this] { return new AboutForm(this); }); });
+}
+
+void MainWindow::render() {
+    const DisplayState& d = game_.display;
+    score_->setText(QString::number(d.score));
+    col_->setText(QString::number(d.col));
+    level_->setText(QString::number(d.level));
+    for (QLabel* counter : {score_, col_, level_}) {
+        counter->setVisible(d.countersvisible);
+    }
+    info_->setText(QString::fromStdString(d.info));
+    info_->setVisible(d.infovisible);
+    command1_->setVisible(d.command1);
+    command2_->setVisible(d.command2);
+    m_pause_->setEnabled(d.pauseenabled);
+    m_sound_->setChecked(game_.sound);
+    m_anim_->setChecked(game_.anim);
+    m_level_->actions().at(game_.startlevel - 1)->setChecked(true);
+    well_->update();
+    preview_->update();
+    perc_->update();
+}
+
+void MainWindow::playsound(std::string_view name) { sounds_->play(name); }
+
+void MainWindow::clockchanged() {
+    const Game::Clock& clock = game_.clock;
+    if (!clock.running) {
+        timer1_->stop();
+    } else if (!timer1_->isActive() || timer1_->interval() != clock.period) {
+        timer1_->start(clock.period);
+    }
+}
+
+void MainWindow::blinkstep(int milliseconds) {
+    render();
+    well_->repaint();  // every frame must reach the screen before the wait
+    info_->repaint();
+    // Input waits until the landing is over; it then acts on the next pair.
+    QEventLoop wait;
+    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &wait, &QEventLoop::quit);
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void MainWindow::opengameover(bool record) {
+    setEnabled(false);
+    showoverform(record);
+}
+
+void MainWindow::showoverform(bool record) {
+    if (overform_ == nullptr) {
+        overform_ = new OverForm(game_, this);
+        connect(overform_, &OverForm::ok, this,
+                [this](const QString& name) { game_.insertrecord(name.toStdString()); });
+        OverForm* form = overform_;
+        connect(form, &Form::unloaded, this, [this, form] { overformclosed(form->recordmode()); });
+        form->show();
+    }
+    overform_->setrecordmode(record);
+    overform_->raise();
+    overform_->activateWindow();
+}
+
+void MainWindow::overformclosed(bool record) {
+    if (!isVisible()) {
+        // The record offered at closing: the run ends here.
+        game_.savesettings(store_);
+        emit endprogram();
+        return;
+    }
+    if (record) {
+        auto* table = new TopScores(game_, this);
+        connect(table, &Form::unloaded, this, [this] { setEnabled(true); });
+        table->show();
+    } else {
+        setEnabled(true);
+    }
+    game_.resetidle();
+    render();
+}
+
+void MainWindow::openform(const std::function<Form*()>& make) {
+    game_.pausefordialog();
+    render();
+    setEnabled(false);  // before the window exists, or it would be disabled with us
+    Form* form = make();
+    connect(form, &Form::unloaded, this, [this] {
+        setEnabled(true);
+        render();
+    });
+    form->show();
+}
+
+void MainWindow::exitprogram() {
+    game_.savesettings(store_);
+    emit endprogram();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (const auto code = keycode(*event)) {
+        game_.keydown(*code);
+        render();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!isEnabled()) {
+        event->ignore();  // a window of ours is open over it and must be closed first
+        return;
+    }
+    game_.savesettings(store_);
+    if (game_.display.pauseenabled && game_.qualifies()) {
+        game_.setclock(false);  // the record offered is the score shown
+        render();
+        hide();
+        showoverform(true);
+        event->ignore();
+        return;
+    }
+    event->accept();
+}

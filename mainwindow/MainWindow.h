@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+
+#include "Game.h"
+
+class Form;
+class OverForm;
+class Preview;
+class ProgressBar;
+class QAction;
+class QActionGroup;
+class QLabel;
+class QPushButton;
+class QTimer;
+class SettingsStore;
+class SoundPlayer;
+class Well;
+
+// The main window: shows the engine's state and forwards the player's input to it.
+class MainWindow : public QMainWindow, public GameHost {
+    Q_OBJECT
+public:
+    explicit MainWindow(SettingsStore& store, const QString& soundfolder = {});
+
+    Game& game() { return game_; }
+
+    void playsound(std::string_view name) override;
+    void clockchanged() override;
+    void blinkstep(int milliseconds) override;
+    void opengameover(bool record) override;
+
+    // Shows the engine's state in the controls.
+    void render();
+
+signals:
+    // The program must end now, without closing any window.
+    void endprogram();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildcontrols();
+    void buildmenu();
+    void openform(const std::function<Form*()>& make);
+    void showoverform(bool record);
+    void overformclosed(bool record);
+    void exitprogram();
+
+    Game game_;
+    SettingsStore& store_;
+    SoundPlayer* sounds_ = nullptr;
+    QTimer* timer1_ = nullptr;
+
+    Well* well_ = nullptr;
+    Preview* preview_ = nullptr;
+    ProgressBar* perc_ = nullptr;
+    QLabel* score_ = nullptr;
+    QLabel* col_ = nullptr;
+    QLabel* level_ = nullptr;
+    QLabel* info_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QPushButton* command2_ = nullptr;
+
+    QAction* m_pause_ = nullptr;
+    QAction* m_sound_ = nullptr;
+    QAction* m_anim_ = nullptr;
+    QActionGroup* m_level_ = nullptr;
+
+    QPointer<OverForm> overform_;
+};

@@ -1,0 +1,31 @@
+#include "KeyField.h"
+
+#include <QKeyEvent>
+
+#include "keyfuncs.h"
+
+KeyField::KeyField(std::int32_t binding, QWidget* parent)
+    : QLineEdit(keyname(binding), parent), pending_(binding) {
+    setReadOnly(true);
+}
+
+void KeyField::keyPressEvent(QKeyEvent* event) {
+    const auto code = keycode(*event);
+    const QString name = code ? keyname(*code) : QString();
+    if (name.isEmpty()) {
+        emit refused();
+    } else {
+        setText(name);
+        pending_ = static_cast<std::int32_t>(*code);
+    }
+    event->accept();  // Enter and Escape are keys to bind here, not dialog commands
+}
+
+// Keep shortcuts such as Ctrl+A from taking keys the player wants to capture.
+bool KeyField::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    return QLineEdit::event(event);
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Game.h"
+
+// Records what the engine asks of the window system; blinks cost no time.
+class FakeHost : public GameHost {
+public:
+    std::vector<std::string> sounds;
+    int clockchanges = 0;
+    int blinks = 0;
+    std::vector<std::vector<bool>> frames;  // ball visibility at each blink step
+    std::vector<bool> infoframes;
+    std::vector<bool> gameovers;            // record mode of each opening
+    std::function<void()> duringblink;      // input arriving while a blink waits
+    const Game* game = nullptr;
+
+    void playsound(std::string_view name) override { sounds.emplace_back(name); }
+    void clockchanged() override { ++clockchanges; }
+    void blinkstep(int) override {
+        ++blinks;
+        if (game != nullptr) {
+            std::vector<bool> frame;
+            for (const auto& ball : game->display.ball) {
+                frame.push_back(ball.visible);
+            }
+            frames.push_back(frame);
+            infoframes.push_back(game->display.infovisible);
+        }
+        if (duringblink) {
+            duringblink();
+        }
+    }
+    void opengameover(bool record) override { gameovers.push_back(record); }
+};
+
+// A game with a fake host, started, and helpers to lay out the board by picture.
+class EngineTest : public ::testing::Test {
+protected:
+    FakeHost host;
+    Game game{host};
+
+    EngineTest() {
+        host.game = &game;
+        game.sound = false;
+        game.anim = false;
+        game.timeofday = [] { return 1234.5; };
+    }
+
+    // Rows of '.' and '1'..'4', the last row given lands on row 14.
+    void setboard(std::initializer_list<const char*> rows) {
+        for (auto& column : game.board) {
+            column.fill(0);
+            column[Game::kRows] = Game::kFloor;
+        }
+        int y = Game::kRows - static_cast<int>(rows.size());
+        for (const char* row : rows) {
+            for (int x = 0; x < Game::kColumns; ++x) {
+                game.board[x][y] = row[x] == '.' ? 0 : static_cast<std::int16_t>(row[x] - '0');
+            }
+            ++y;
+        }
+        game.drawboard();
+    }
+
+    void setpair(int x, int y, int dir, int color1 = 1, int color2 = 2) {
+        game.pairx = x;
+        game.pairy = y;
+        game.pairdir = dir;
+        game.paircolor1 = color1;
+        game.paircolor2 = color2;
+        game.showpair();
+    }
+
+    int cell(int x, int y) const { return game.board[x][y]; }
+    bool shown(int x, int y) const { return game.display.ball[y * 6 + x].visible; }
+
+    int ballcount() const {
+        int n = 0;
+        for (int x = 0; x < Game::kColumns; ++x) {
+            for (int y = 0; y < Game::kRows; ++y) {
+                n += game.board[x][y] != 0;
+            }
+        }
+        return n;
+    }
+};

@@ -1,0 +1,154 @@
+// The settings store: a wrong key or text loses the player's options and records between runs.
+#include <map>
+
+#include "EngineTest.h"
+
+class MemoryStore : public SettingsStore {
+public:
+    std::map<std::pair<std::string, std::string>, std::string> values;
+    std::vector<std::string> order;
+
+    std::optional<std::string> read(std::string_view section, std::string_view key) const override {
+        const auto it = values.find({std::string(section), std::string(key)});
+        if (it == values.end()) {
+            return std::nullopt;
+        }
+        return it->second;
+    }
+    void write(std::string_view section, std::string_view key, std::string_view text) override {
+        values[{std::string(section), std::string(key)}] = std::string(text);
+        order.push_back(std::string(section) + "/" + std::string(key));
+    }
+    void set(const char* section, const char* key, const char* text) {
+        values[{section, key}] = text;
+    }
+};
+
+class Settings : public EngineTest {
+protected:
+    MemoryStore store;
+};
+
+TEST_F(Settings, EmptyStoreGivesTheDefaults) {
+    game.sound = false;
+    game.anim = false;
+    game.loadsettings(store);
+    EXPECT_TRUE(game.sound);
+    EXPECT_TRUE(game.anim);
+    EXPECT_EQ(game.palette, (std::array<std::uint32_t, 5>{0, 3160271, 65280, 16744448, 7340031}));
+    EXPECT_EQ(game.startlevel, 1);
+    EXPECT_EQ(game.keyleft, 37);
+    EXPECT_EQ(game.keyright, 39);
+    EXPECT_EQ(game.keyrotate, 38);
+    EXPECT_EQ(game.keydrop, 40);
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(game.topscore[i], 0);
+        EXPECT_EQ(game.topname[i], "-");
+    }
+}
+
+TEST_F(Settings, FullSaveWritesThirtyOneValuesInOrder) {
+    game.loadsettings(store);
+    game.savesettings(store);
+    ASSERT_EQ(store.order.size(), 31u);
+    EXPECT_EQ(store.order[0], "Options/Sound");
+    EXPECT_EQ(store.order[1], "Options/Animation");
+    EXPECT_EQ(store.order[2], "Colors/1");
+    EXPECT_EQ(store.order[6], "Options/Level");
+    EXPECT_EQ(store.order[7], "Keys/Left");
+    EXPECT_EQ(store.order[10], "Keys/Drop");
+    EXPECT_EQ(store.order[11], "TopScores/Record 1");
+    EXPECT_EQ(store.order[20], "TopScores/Record 10");
+    EXPECT_EQ(store.order[21], "TopScores/Name 1");
+    EXPECT_EQ(store.order[30], "TopScores/Name 10");
+    EXPECT_EQ(*store.read("Options", "Sound"), "True");
+    EXPECT_EQ(*store.read("Colors", "1"), "3160271");
+    EXPECT_EQ(*store.read("Colors", "4"), "7340031");
+    EXPECT_EQ(*store.read("Options", "Level"), "1");
+    EXPECT_EQ(*store.read("Keys", "Rotate"), "38");
+    EXPECT_EQ(*store.read("TopScores", "Record 10"), "0");
+    EXPECT_EQ(*store.read("TopScores", "Name 10"), "-");
+}
+
+TEST_F(Settings, EverythingRoundTrips) {
+    game.sound = false;
+    game.anim = true;
+    game.palette[2] = 0x123456;
+    game.startlevel = 5;
+    game.keyleft = 65;
+    game.keydrop = 32;
+    game.topscore = {5000, 400, 400, 30, 0, 0, 0, 0, -7, -8};
+    game.topname = {"Аня", "", "trailing  ", "a,b", "-", "-", "-", "-", "x", "y"};
+    game.savesettings(store);
+    EXPECT_EQ(*store.read("Options", "Sound"), "False");
+    EXPECT_EQ(*store.read("TopScores", "Record 9"), "-7");
+
+    FakeHost other;
+    Game loaded(other);
+    loaded.loadsettings(store);
+    EXPECT_FALSE(loaded.sound);
+    EXPECT_TRUE(loaded.anim);
+    EXPECT_EQ(loaded.palette, game.palette);
+    EXPECT_EQ(loaded.startlevel, 5);
+    EXPECT_EQ(loaded.keyleft, 65);
+    EXPECT_EQ(loaded.keydrop, 32);
+    EXPECT_EQ(loaded.topscore, game.topscore);
+    EXPECT_EQ(loaded.topname, game.topname);
+}
+
+TEST_F(Settings, FlagsReadWordsInAnyCaseAndNumbers) {
+    const std::pair<const char*, bool> cases[] = {
+        {"True", true}, {"FALSE", false}, {"true", true}, {"1", true},
+        {"0", false},   {"-1", true},     {"42", true},   {"fAlSe", false},
+    };
+    for (const auto& [text, expected] : cases) {
+        store.set("Options", "Sound", text);
+        game.loadsettings(store);
+        EXPECT_EQ(game.sound, expected) << text;
+    }
+}
+
+TEST_F(Settings, UnreadableValuesFallBackToTheirDefaults) {
+    store.set("Options", "Sound", "yes");
+    store.set("Options", "Animation", "");
+    store.set("Colors", "1", "red");
+    store.set("Colors", "2", "-5");
+    store.set("Colors", "3", "16777216");
+    store.set("Colors", "4", "12 ");
+    store.set("Options", "Level", "9");
+    store.set("Keys", "Left", "4294967296");
+    store.set("Keys", "Right", "0x27");
+    store.set("Keys", "Rotate", "3.5");
+    store.set("TopScores", "Record 1", "lots");
+    store.set("TopScores", "Record 2", "99999999999");
+    game.sound = false;
+    game.anim = false;
+    game.loadsettings(store);
+    EXPECT_TRUE(game.sound);
+    EXPECT_TRUE(game.anim);
+    EXPECT_EQ(game.palette, (std::array<std::uint32_t, 5>{0, 3160271, 65280, 16744448, 7340031}));
+    EXPECT_EQ(game.startlevel, 1);
+    EXPECT_EQ(game.keyleft, 37);
+    EXPECT_EQ(game.keyright, 39);
+    EXPECT_EQ(game.keyrotate, 38);
+    EXPECT_EQ(game.topscore[0], 0);
+    EXPECT_EQ(game.topscore[1], 0);
+    for (const char* level : {"0", "-1", "abc"}) {
+        store.set("Options", "Level", level);
+        game.loadsettings(store);
+        EXPECT_EQ(game.startlevel, 1) << level;
+    }
+    store.set("Options", "Level", "8");
+    game.loadsettings(store);
+    EXPECT_EQ(game.startlevel, 8);
+}
+
+TEST_F(Settings, StoredOrderIsKeptNotSorted) {
+    store.set("TopScores", "Record 1", "5");
+    store.set("TopScores", "Record 2", "500");
+    store.set("TopScores", "Name 2", "second");
+    game.loadsettings(store);
+    EXPECT_EQ(game.topscore[0], 5);
+    EXPECT_EQ(game.topscore[1], 500);
+    EXPECT_EQ(game.topname[1], "second");
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "Form.h"
+
+// "О программе": name, icon, version and how to reach us.
+class AboutForm : public Form {
+    Q_OBJECT
+public:
+    explicit AboutForm(QWidget* parent);
+
+    // Six lines joined by CR LF, none after the last.
+    static QString abouttext();
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "Form.h"
+
+// "Правила": the rules of the game.
+class RulesForm : public Form {
+    Q_OBJECT
+public:
+    explicit RulesForm(QWidget* parent);
+
+    // Three paragraphs separated by an empty line, with CR LF line ends.
+    static QString rulestext();
+};
