@@ -71,9 +71,11 @@ auto lookup(const Table& table, Key key)
     return std::nullopt;
 }
 
+// X11 and Wayland report evdev + 8; offscreen carries only synthesised events, which we
+// give the same codes.
 bool scancodesarephysical() {
     const QString platform = QGuiApplication::platformName();
-    return platform == "xcb" || platform.startsWith("wayland");
+    return platform == "xcb" || platform.startsWith("wayland") || platform == "offscreen";
 }
 
 }  // namespace

@@ -1,0 +1,183 @@
+// The main window: what the player sees at start, starting, pausing, levels and keys.
+#include <QKeyEvent>
+#include <QToolButton>
+
+#include "GuiTest.h"
+#include "ProgressBar.h"
+#include "Twips.h"
+
+class MainWindowTest : public GuiTest {};
+
+TEST_F(MainWindowTest, OpensIdleWithTheDesignedPanels) {
+    EXPECT_EQ(window->windowTitle(), "Tarvelo");
+    EXPECT_EQ(window->centralWidget()->size(), QSize(289, 274));
+    EXPECT_EQ(text("score"), "0");
+    EXPECT_EQ(text("col"), "0");
+    EXPECT_EQ(text("level"), "1");
+    EXPECT_TRUE(shown("score") && shown("col") && shown("level"));
+    EXPECT_TRUE(shown("info"));
+    EXPECT_EQ(text("info"), "Вы можете задать начальный уровень в меню.");
+    EXPECT_TRUE(shown("Command1"));
+    EXPECT_FALSE(shown("Command2"));
+    EXPECT_EQ(find<QPushButton>("Command1")->text(), "Начать(F2)");
+    EXPECT_FALSE(action("m_pause")->isEnabled());
+    EXPECT_FALSE(timer1()->isActive());
+    EXPECT_EQ(timer1()->timerType(), Qt::PreciseTimer);
+}
+
+TEST_F(MainWindowTest, MenuHasEveryCaptionShortcutAndCheckMark) {
+    const QList<QAction*> menus = window->menuBar()->actions();
+    ASSERT_EQ(menus.size(), 4);
+    EXPECT_EQ(menus[0]->text(), "&Игра");
+    EXPECT_EQ(menus[1]->text(), "Нач. &уровень");
+    EXPECT_EQ(menus[2]->text(), "&Настройки");
+    EXPECT_EQ(menus[3]->text(), "&Справка");
+    // Every title fits: none is pushed behind the overflow button.
+    auto* extension = window->menuBar()->findChild<QToolButton*>("qt_menubar_ext_button");
+    EXPECT_TRUE(extension == nullptr || !extension->isVisible());
+    for (QAction* menu : menus) {
+        EXPECT_FALSE(window->menuBar()->actionGeometry(menu).isEmpty()) << menu->text().toStdString();
+    }
+    EXPECT_EQ(action("m_newgame")->text(), "&Новая");
+    EXPECT_EQ(action("m_newgame")->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_EQ(action("m_pause")->text(), "&Пауза");
+    EXPECT_EQ(action("m_topscores")->text(), "&Рекорды");
+    EXPECT_EQ(action("m_topscores")->shortcut(), QKeySequence("Ctrl+H"));
+    EXPECT_EQ(action("m_exit")->text(), "Вы&ход");
+    EXPECT_EQ(action("m_exit")->shortcut(), QKeySequence("Ctrl+X"));
+    EXPECT_TRUE(action("m_sound")->isChecked());
+    EXPECT_TRUE(action("m_anim")->isCheckable());
+    EXPECT_EQ(action("m_colors")->text(), "&Цвета");
+    EXPECT_EQ(action("m_keys")->text(), "&Клавиши");
+    EXPECT_EQ(action("m_rules")->text(), "&Правила");
+    EXPECT_EQ(action("m_about")->text(), "&О программе");
+    for (int i = 1; i <= 8; ++i) {
+        QAction* item = action(QString("m_level%1").arg(i).toLatin1().constData());
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->text(), "&" + QString::number(i));
+        EXPECT_EQ(item->isChecked(), i == 1);
+    }
+}
+
+TEST_F(MainWindowTest, StartButtonStartsAGameThatFalls) {
+    QTest::mouseClick(find<QPushButton>("Command1"), Qt::LeftButton);
+    EXPECT_FALSE(shown("Command1"));
+    EXPECT_FALSE(shown("info"));
+    EXPECT_TRUE(action("m_pause")->isEnabled());
+    EXPECT_TRUE(timer1()->isActive());
+    EXPECT_EQ(timer1()->interval(), 400);
+    const int before = game().pairy;
+    QTest::qWait(450);
+    EXPECT_EQ(game().pairy, before + 1);
+}
+
+TEST_F(MainWindowTest, F2DuringAGameStartsANewOneAndHidesContinue) {
+    key(Qt::Key_F2);
+    key(Qt::Key_Left);
+    game().board[5][14] = 3;
+    key(Qt::Key_P);
+    ASSERT_TRUE(shown("Command2"));
+    key(Qt::Key_F2);
+    EXPECT_FALSE(shown("Command2"));
+    EXPECT_FALSE(shown("Command1"));
+    EXPECT_EQ(game().board[5][14], 0);
+    EXPECT_EQ(game().pairx, 2);
+    EXPECT_TRUE(timer1()->isActive());
+}
+
+TEST_F(MainWindowTest, PAndPausePauseAndContinueGoesOn) {
+    key(Qt::Key_F2);
+    key(Qt::Key_P);
+    EXPECT_FALSE(timer1()->isActive());
+    EXPECT_TRUE(shown("Command2"));
+    EXPECT_EQ(find<QPushButton>("Command2")->text(), "Продолжить");
+    QTest::mouseClick(find<QPushButton>("Command2"), Qt::LeftButton);
+    EXPECT_TRUE(timer1()->isActive());
+    EXPECT_FALSE(shown("Command2"));
+    key(Qt::Key_Pause);
+    EXPECT_FALSE(timer1()->isActive());
+    EXPECT_TRUE(shown("Command2"));
+    action("m_pause")->trigger();
+    EXPECT_TRUE(shown("Command2"));
+}
+
+TEST_F(MainWindowTest, KeysDoNothingWithoutAGame) {
+    key(Qt::Key_Down);
+    key(Qt::Key_P);
+    EXPECT_FALSE(shown("Command2"));
+    EXPECT_FALSE(timer1()->isActive());
+}
+
+TEST_F(MainWindowTest, LevelMenuChangesOnlyTheNextGame) {
+    key(Qt::Key_F2);
+    action("m_level5")->trigger();
+    EXPECT_TRUE(action("m_level5")->isChecked());
+    EXPECT_FALSE(action("m_level1")->isChecked());
+    EXPECT_EQ(timer1()->interval(), 400);
+    EXPECT_EQ(text("level"), "1");
+    key(Qt::Key_F2);
+    EXPECT_EQ(timer1()->interval(), 200);
+    EXPECT_EQ(text("level"), "5");
+    for (int level = 1; level <= 8; ++level) {
+        action(QString("m_level%1").arg(level).toLatin1().constData())->trigger();
+        key(Qt::Key_F2);
+        EXPECT_EQ(timer1()->interval(), 450 - 50 * level);
+    }
+}
+
+TEST_F(MainWindowTest, ArrowsMoveTurnAndDrop) {
+    key(Qt::Key_F2);
+    key(Qt::Key_Left);
+    EXPECT_EQ(game().pairx, 1);
+    key(Qt::Key_Right);
+    key(Qt::Key_Right);
+    EXPECT_EQ(game().pairx, 3);
+    key(Qt::Key_Up);
+    EXPECT_EQ(game().pairdir, 1);
+    key(Qt::Key_Down);
+    EXPECT_NE(game().board[3][14], 0);
+    EXPECT_NE(game().board[2][14], 0);
+    EXPECT_EQ(game().pairx, 2);
+}
+
+TEST_F(MainWindowTest, HeldKeySlidesThePair) {
+    key(Qt::Key_F2);
+    for (int i = 0; i < 3; ++i) {
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(window.get(), &repeat);
+    }
+    EXPECT_EQ(game().pairx, 5);
+}
+
+TEST_F(MainWindowTest, MenuShortcutWinsOverABinding) {
+    key(Qt::Key_F2);
+    key(Qt::Key_Down);
+    game().keyleft = 113;  // F2
+    key(Qt::Key_F2);
+    EXPECT_EQ(game().pairx, 2);
+    EXPECT_EQ(game().board[2][14], 0);  // a new game, not a move
+}
+
+TEST_F(MainWindowTest, RussianLayoutPStillPauses) {
+    key(Qt::Key_F2);
+    // Under a Russian layout the P key arrives as the letter Ze, with P's scan code.
+    QKeyEvent ze(QEvent::KeyPress, 0x0417, Qt::NoModifier, 33, 0x6c7, 0, QString::fromUtf8("з"));
+    QApplication::sendEvent(window.get(), &ze);
+    EXPECT_FALSE(timer1()->isActive());
+    EXPECT_TRUE(shown("Command2"));
+}
+
+TEST_F(MainWindowTest, ScoreShowsAsPlainDecimals) {
+    key(Qt::Key_F2);
+    game().display.score = 1234567890123;
+    window->render();
+    EXPECT_EQ(text("score"), "1234567890123");
+}
+
+TEST_F(MainWindowTest, ProgressWidthIsMappedOnceFromTwips) {
+    auto* bar = window->findChild<ProgressBar*>("perc");
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->filledwidth(), 1);  // 12 twips at design
+    game().display.perc = 359.64;
+    EXPECT_EQ(bar->filledwidth(), 24);
+}
