@@ -1,0 +1,192 @@
+// Game over, records and closing: a wrong order here loses a record, offers one for no game,
+// or leaves the window disabled or a game running unseen.
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QSettings>
+#include <QSignalSpy>
+
+#include "GuiTest.h"
+#include "OverForm.h"
+#include "TopScores.h"
+
+class GameOverTest : public GuiTest {
+protected:
+    // Column 2 reaches row 2, so the next drop lands on the entry cells.
+    void fillcolumn() {
+        for (int y = 2; y < 15; ++y) {
+            game().board[2][y] = static_cast<std::int16_t>(1 + y % 2);
+        }
+        game().drawboard();
+    }
+    void endgame(std::int64_t score) {
+        key(Qt::Key_F2);
+        fillcolumn();
+        game().display.score = score;
+        key(Qt::Key_Down);
+    }
+    QString stored(const char* key) const {
+        return QSettings(inifile(), QSettings::IniFormat).value(key).toString();
+    }
+};
+
+TEST_F(GameOverTest, RecordIsEnteredShownAndKept) {
+    endgame(120);
+    QPointer<OverForm> over = openwindow<OverForm>();
+    ASSERT_NE(over, nullptr);
+    EXPECT_FALSE(window->isEnabled());
+    EXPECT_FALSE(timer1()->isActive());
+    EXPECT_TRUE(over->recordmode());
+    EXPECT_EQ(over->windowTitle(), "GameOver");
+    EXPECT_EQ(over->findChild<QLabel*>("score")->text(), "120");
+    EXPECT_EQ(over->findChild<QLabel*>("level")->text(), "1");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == over; }));
+    auto* name = over->findChild<QLineEdit*>("yourname");
+    EXPECT_TRUE(over->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), name);
+    EXPECT_EQ(name->selectedText(), "Anonymous");
+    QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("Ваня"));
+    QApplication::sendEvent(name, &typed);
+    QTest::keyClick(name, Qt::Key_Return);
+    QTest::qWait(0);
+    EXPECT_TRUE(over.isNull());
+
+    TopScores* table = openwindow<TopScores>();
+    ASSERT_NE(table, nullptr);
+    EXPECT_FALSE(window->isEnabled());
+    EXPECT_EQ(game().topname[0], "Ваня");
+    EXPECT_EQ(game().topscore[0], 120);
+    QList<QLabel*> names = table->findChildren<QLabel*>("names");
+    EXPECT_EQ(names[0]->text(), "Ваня");
+    QTest::keyClick(table, Qt::Key_Escape);
+    EXPECT_TRUE(window->isEnabled());
+
+    // Back to idle.
+    EXPECT_TRUE(shown("Command1"));
+    EXPECT_FALSE(shown("Command2"));
+    EXPECT_TRUE(shown("info"));
+    EXPECT_FALSE(shown("score") || shown("col") || shown("level"));
+    EXPECT_EQ(text("score"), "0");
+    EXPECT_FALSE(action("m_pause")->isEnabled());
+
+    // Closed with the close box, the next run finds the name.
+    window->close();
+    open();
+    EXPECT_EQ(game().topname[0], "Ваня");
+    EXPECT_EQ(game().topscore[0], 120);
+}
+
+TEST_F(GameOverTest, WithoutARecordOkOnlyCloses) {
+    game().topscore.fill(500);
+    endgame(10);
+    QPointer<OverForm> over = openwindow<OverForm>();
+    ASSERT_NE(over, nullptr);
+    EXPECT_FALSE(over->recordmode());
+    QTest::keyClick(over, Qt::Key_Escape);  // Esc presses "Ok"
+    QTest::qWait(0);
+    EXPECT_TRUE(over.isNull());
+    EXPECT_EQ(openwindow<TopScores>(), nullptr);
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(game().topscore[9], 500);
+}
+
+TEST_F(GameOverTest, CloseBoxInRecordModeInsertsNothingButShowsTheTable) {
+    endgame(120);
+    OverForm* over = openwindow<OverForm>();
+    ASSERT_NE(over, nullptr);
+    over->close();
+    EXPECT_EQ(game().topscore[0], 0);
+    EXPECT_EQ(game().topname[0], "-");
+    TopScores* table = openwindow<TopScores>();
+    ASSERT_NE(table, nullptr);
+    table->close();
+    EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(GameOverTest, GameEndedWhilePausedLeavesNoContinueButton) {
+    key(Qt::Key_F2);
+    fillcolumn();
+    key(Qt::Key_P);
+    key(Qt::Key_Down);
+    OverForm* over = openwindow<OverForm>();
+    ASSERT_NE(over, nullptr);
+    over->close();
+    openwindow<TopScores>()->close();
+    EXPECT_TRUE(shown("Command1"));
+    EXPECT_FALSE(shown("Command2"));
+}
+
+TEST_F(GameOverTest, ClosingWithAQualifyingGameAsksTheNameThenEnds) {
+    QSignalSpy ended(window.get(), &MainWindow::endprogram);
+    key(Qt::Key_F2);
+    game().display.score = 40;
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(timer1()->isActive());  // the hidden game does not go on
+    EXPECT_EQ(stored("TopScores/Record 1"), "0");  // saved once already
+    OverForm* over = openwindow<OverForm>();
+    ASSERT_NE(over, nullptr);
+    EXPECT_TRUE(over->recordmode());
+    QTest::keyClick(over, Qt::Key_Return);
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_EQ(stored("TopScores/Record 1"), "40");
+    EXPECT_EQ(stored("TopScores/Name 1"), "Anonymous");
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(GameOverTest, ClosingWithoutAGameOffersNoRecord) {
+    QSignalSpy ended(window.get(), &MainWindow::endprogram);
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(openwindow<OverForm>(), nullptr);
+    EXPECT_EQ(ended.count(), 0);
+    EXPECT_EQ(stored("Options/Sound"), "True");
+    EXPECT_EQ(stored("TopScores/Name 10"), "-");
+}
+
+TEST_F(GameOverTest, ClosingWithALowScoreJustCloses) {
+    game().topscore.fill(100);
+    key(Qt::Key_F2);
+    game().display.score = 99;
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(openwindow<OverForm>(), nullptr);
+}
+
+TEST_F(GameOverTest, ExitSavesAndEndsAtOnce) {
+    QSignalSpy ended(window.get(), &MainWindow::endprogram);
+    action("m_sound")->trigger();
+    key(Qt::Key_F2);
+    game().display.score = 1000;
+    QTest::keyClick(window.get(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_EQ(stored("Options/Sound"), "False");
+    EXPECT_EQ(openwindow<OverForm>(), nullptr);  // no record prompt
+    EXPECT_EQ(stored("TopScores/Record 1"), "0");
+}
+
+TEST_F(GameOverTest, DisabledWindowIgnoresItsCloseBox) {
+    action("m_topscores")->trigger();
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    openwindow<TopScores>()->close();
+    EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(GameOverTest, TableShowsDefaultsAndEmptyNames) {
+    game().topname[3] = "";
+    game().topname[4] = std::string(200, 'W');
+    action("m_topscores")->trigger();
+    TopScores* table = openwindow<TopScores>();
+    ASSERT_NE(table, nullptr);
+    const QSize size = table->size();
+    QList<QLabel*> scores = table->findChildren<QLabel*>("score");
+    QList<QLabel*> names = table->findChildren<QLabel*>("names");
+    ASSERT_EQ(scores.size(), 10);
+    EXPECT_EQ(scores[0]->text(), "0");
+    EXPECT_EQ(names[0]->text(), "-");
+    EXPECT_EQ(names[3]->text(), "");
+    EXPECT_EQ(names[4]->width(), names[0]->width());
+    EXPECT_EQ(table->size(), size);
+    QList<QLabel*> ranks = table->findChildren<QLabel*>("rank");
+    EXPECT_EQ(ranks[9]->text(), "10");
+    table->close();
+}
