@@ -11,8 +11,8 @@ constexpr int kLeft = 1440, kTop = 240, kWidth = 1452, kHeight = 3732;
 }  // namespace
 
 Well::Well(const Game& game, QWidget* parent) : QWidget(parent), game_(game) {
+    setObjectName("well");
     setGeometry(twrect(kLeft, kTop, kWidth, kHeight));
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
 void Well::paintEvent(QPaintEvent*) {

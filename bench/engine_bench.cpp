@@ -1,0 +1,92 @@
+// The engine's hot paths: a fall step, a chain landing, the group search, a new game.
+#include <benchmark/benchmark.h>
+
+#include "Game.h"
+
+namespace {
+
+class SilentHost : public GameHost {
+public:
+    void playsound(std::string_view) override {}
+    void clockchanged() override {}
+    void blinkstep(int) override {}
+    void opengameover(bool) override {}
+};
+
+void setrows(Game& game, std::initializer_list<const char*> rows) {
+    for (auto& column : game.board) {
+        column.fill(0);
+        column[Game::kRows] = Game::kFloor;
+    }
+    int y = Game::kRows - static_cast<int>(rows.size());
+    for (const char* row : rows) {
+        for (int x = 0; x < Game::kColumns; ++x) {
+            game.board[x][y] = row[x] == '.' ? 0 : static_cast<std::int16_t>(row[x] - '0');
+        }
+        ++y;
+    }
+}
+
+void TickOnEmptyWell(benchmark::State& state) {
+    SilentHost host;
+    Game game(host);
+    game.newgame();
+    for (auto _ : state) {
+        game.pairy = 0;
+        benchmark::DoNotOptimize(game.tick());
+    }
+}
+BENCHMARK(TickOnEmptyWell);
+
+// A pair dropped beside a column of stacked triples sets off four removals in a row.
+void DropWithLongChain(benchmark::State& state) {
+    SilentHost host;
+    Game game(host);
+    game.anim = false;
+    game.sound = false;
+    game.newgame();
+    for (auto _ : state) {
+        state.PauseTiming();
+        setrows(game, {"4.....", "4.....", "4.....", "3.....", "3.....", "3.....", "2.....",
+                       "2.....", "2.....", "1.....", "13....", "14...."});
+        game.pairx = 1;
+        game.pairy = 0;
+        game.pairdir = 0;
+        game.paircolor1 = 2;
+        game.paircolor2 = 1;
+        game.display.score = 0;
+        game.display.col = 0;
+        state.ResumeTiming();
+        game.droppair();
+    }
+    state.counters["groups"] = static_cast<double>(game.display.col);
+}
+BENCHMARK(DropWithLongChain);
+
+// Every cell is flooded, none makes a group: the search's worst case.
+void RemovegroupsOnFullBoardWithoutGroup(benchmark::State& state) {
+    SilentHost host;
+    Game game(host);
+    game.newgame();
+    setrows(game, {"123412", "341234", "123412", "341234", "123412", "341234", "123412", "341234",
+                   "123412", "341234", "123412", "341234", "123412", "341234", "123412"});
+    game.board[2][0] = game.board[2][1] = 0;
+    game.board[3][0] = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(game.removegroups());
+    }
+}
+BENCHMARK(RemovegroupsOnFullBoardWithoutGroup);
+
+void Newgame(benchmark::State& state) {
+    SilentHost host;
+    Game game(host);
+    for (auto _ : state) {
+        game.newgame();
+    }
+}
+BENCHMARK(Newgame);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,92 @@
+// What the program costs while nothing moves: CPU time and voluntary context switches of the
+// whole process, read from /proc, over a few seconds in each state.
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "Application.h"
+#include "MainWindow.h"
+#include "QtSettingsStore.h"
+
+namespace {
+
+struct Counters {
+    double cpums = 0;
+    long switches = 0;
+};
+
+Counters counters() {
+    Counters c;
+    std::ifstream stat("/proc/self/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), {});
+    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    std::string field;
+    long utime = 0, stime = 0;
+    for (int i = 3; fields >> field; ++i) {
+        if (i == 14) utime = std::stol(field);
+        if (i == 15) {
+            stime = std::stol(field);
+            break;
+        }
+    }
+    c.cpums = 1000.0 * (utime + stime) / sysconf(_SC_CLK_TCK);
+    for (const QString& task : QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        std::ifstream status(("/proc/self/task/" + task + "/status").toStdString());
+        std::string line;
+        while (std::getline(status, line)) {
+            if (line.rfind("voluntary_ctxt_switches:", 0) == 0) {
+                c.switches += std::stol(line.substr(24));
+            }
+        }
+    }
+    return c;
+}
+
+void measure(const char* state, double seconds) {
+    QEventLoop loop;
+    QTimer::singleShot(500, &loop, &QEventLoop::quit);  // let the state settle
+    loop.exec();
+    const Counters before = counters();
+    QTimer::singleShot(static_cast<int>(seconds * 1000), &loop, &QEventLoop::quit);
+    loop.exec();
+    const Counters after = counters();
+    std::printf("%-34s %10.1f %14.2f\n", state, after.cpums - before.cpums,
+                (after.switches - before.switches - 1) / seconds);  // minus our own wake-up
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    prepareapplication(app);
+    QTemporaryDir dir;
+    QtSettingsStore store(dir.filePath("bench.conf"));
+    MainWindow window(store, TARVELO_SOUNDS_DIR);
+    window.game().sound = false;
+    window.show();
+    Game& game = window.game();
+    const double seconds = 5;
+
+    std::printf("%-34s %10s %14s\n", "state (5 s each)", "CPU (ms)", "wake-ups / s");
+    measure("idle", seconds);
+    game.start();
+    window.render();
+    measure("running, level 1 (2.5 ticks/s)", seconds);
+    game.pause();
+    window.render();
+    measure("paused", seconds);
+    game.topscore.fill(1000000);  // no record: the name box and its cursor stay hidden
+    for (int y = 2; y < 15; ++y) {
+        game.board[2][y] = static_cast<std::int16_t>(1 + y % 2);
+    }
+    game.keydown(game.keydrop);
+    window.render();
+    measure("game over window open", seconds);
+    return 0;
+}

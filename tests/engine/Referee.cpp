@@ -1,0 +1,183 @@
+#include "Referee.h"
+
+#include <algorithm>
+#include <cmath>
+
+Referee::Referee(std::function<unsigned()> next) : next_(std::move(next)) {
+    game.sound = true;  // "got" is how the books learn of each group
+    game.timeofday = [this] { return static_cast<double>(next_() % 86400000) / 1000; };
+}
+
+void Referee::fresh() {
+    landed_ = removed_ = squares_ = groups_ = skipped_ = colatgot_ = 0;
+    startlevel_ = game.startlevel;
+}
+
+void Referee::act() {
+    if (game.over()) {  // the game-over window closes
+        if (next_() % 2 && game.qualifies()) {
+            game.insertrecord("player");
+        }
+        game.resetidle();
+        return;
+    }
+    const bool playing = game.playing();
+    switch (next_() % 16) {
+        case 0:
+            if (game.display.command1) {  // the start button shows only when idle
+                game.start();
+                fresh();
+            }
+            break;
+        case 1:
+            if (game.display.pauseenabled && next_() % 32 == 0) {
+                game.restart();
+                fresh();
+            }
+            break;
+        case 2: game.keydown(game.keyleft); break;
+        case 3: game.keydown(game.keyright); break;
+        case 4: game.keydown(game.keyrotate); break;
+        case 5:
+            game.keydown(game.keydrop);
+            // A drop always lands, exactly once, unless an earlier binding takes the key.
+            if (playing && game.keydrop != game.keyleft && game.keydrop != game.keyright &&
+                game.keydrop != game.keyrotate) {
+                landed_ += 2;
+            }
+            break;
+        case 6: game.keydown(next_() % 2 ? 80 : 19); break;
+        case 7: game.resume(); break;
+        case 8: game.palette[1 + next_() % 4] = next_() & 0xFFFFFF; break;
+        case 9: game.anim = !game.anim; break;
+        case 10: game.startlevel = 1 + static_cast<int>(next_() % 8); break;
+        case 11:
+            if (playing && next_() % 8 == 0) {  // jump ahead to a level-up
+                const std::int64_t jump = 95 + next_() % 5 - game.display.col % 100;
+                game.display.col += jump;
+                skipped_ += jump;
+            }
+            break;
+        default:
+            if (game.clock.running && game.tick() == 0) {  // only a running clock ticks
+                landed_ += 2;
+            }
+            break;
+    }
+}
+
+void Referee::playsound(std::string_view name) {
+    levelups += name == "level";
+    if (name == "got") {
+        const auto n = static_cast<std::int64_t>(game.group.size());
+        removed_ += n;
+        squares_ += n * n;
+        ++groups_;
+        colatgot_ = game.display.col + 1;
+    }
+}
+
+void Referee::opengameover(bool) { ++gameovers; }
+
+// Input that arrives while a blink waits must change nothing.
+void Referee::blinkstep(int) {
+    ++blinks;
+    if (!game.landing()) {
+        failure_ = "a blink outside a landing";
+    }
+    const auto board = game.board;
+    const int x = game.pairx, y = game.pairy, dir = game.pairdir;
+    const bool running = game.clock.running;
+    switch (next_() % 6) {
+        case 0: game.keydown(game.keydrop); break;
+        case 1: game.keydown(game.keyleft); break;
+        case 2: game.restart(); break;
+        case 3: game.pause(); break;
+        case 4: game.resume(); break;
+        default: game.newgame(); break;
+    }
+    if (game.board != board || game.pairx != x || game.pairy != y || game.pairdir != dir ||
+        game.clock.running != running) {
+        failure_ = "input during a blink changed the game";
+    }
+}
+
+std::string Referee::check() const {
+    if (!failure_.empty()) {
+        return failure_;
+    }
+    auto at = [](int x, int y) { return " at " + std::to_string(x) + "," + std::to_string(y); };
+    if (game.landing()) {
+        return "still landing after an input";
+    }
+    const bool started = game.display.pauseenabled || game.over();
+    int balls = 0;
+    for (int x = 0; x < 6; ++x) {
+        if ((started || game.board[x][15] != 0) && game.board[x][15] != 5) {
+            return "floor broken" + at(x, 15);
+        }
+        for (int y = 0; y < 15; ++y) {
+            const int v = game.board[x][y];
+            if (v < 0 || v > 4) {
+                return "bad cell value " + std::to_string(v) + at(x, y);
+            }
+            if (y < 14 && v != 0 && game.board[x][y + 1] == 0) {
+                return "ball hanging" + at(x, y);
+            }
+            balls += v != 0;
+        }
+    }
+    if (game.playing()) {
+        const int x2 = game.pairx + (game.pairdir == 1 ? -1 : game.pairdir == 3 ? 1 : 0);
+        const int y2 = game.pairy + (game.pairdir == 0 ? 1 : game.pairdir == 2 ? -1 : 0);
+        for (const auto& [x, y] : {std::pair{game.pairx, game.pairy}, std::pair{x2, y2}}) {
+            if (x < 0 || x > 5 || y < 0 || y > 14) {
+                return "pair outside the well" + at(x, y);
+            }
+            if (game.board[x][y] != 0) {
+                return "pair over a ball" + at(x, y);
+            }
+        }
+        if (game.paircolor1 < 1 || game.paircolor1 > 4 || game.paircolor2 < 1 ||
+            game.paircolor2 > 4) {
+            return "pair colour out of range";
+        }
+        for (int x = 0; x < 6; ++x) {
+            for (int y = 0; y < 15; ++y) {
+                const bool pair = (x == game.pairx && y == game.pairy) || (x == x2 && y == y2);
+                if (game.display.ball[y * 6 + x].visible != (pair || game.board[x][y] != 0)) {
+                    return "picture differs from the board" + at(x, y);
+                }
+            }
+        }
+    }
+    if (!started) {
+        return {};
+    }
+    if (balls != landed_ - removed_) {
+        return "balls on the board " + std::to_string(balls) + ", landed minus removed " +
+               std::to_string(landed_ - removed_);
+    }
+    if (game.display.score != squares_) {
+        return "score " + std::to_string(game.display.score) + " is not the sum of squares " +
+               std::to_string(squares_);
+    }
+    const std::int64_t g = skipped_ + groups_;
+    if (game.display.col != g) {
+        return "group counter " + std::to_string(game.display.col) + ", groups " + std::to_string(g);
+    }
+    const int level = static_cast<int>(std::max<std::int64_t>(startlevel_, std::min<std::int64_t>(8, 1 + g / 100)));
+    if (game.display.level != level || game.clock.period != 450 - 50 * level) {
+        return "level " + std::to_string(game.display.level) + ", expected " +
+               std::to_string(level);
+    }
+    if (groups_ > 0) {
+        const std::int64_t k = colatgot_ / 100;
+        const double perc = (level > k + 1 || level == 8) ? 0.0 : (colatgot_ - 100 * k) * 9.72;
+        if (std::abs(game.display.perc - perc) > 1e-9) {
+            return "progress width " + std::to_string(game.display.perc) + ", expected " +
+                   std::to_string(perc);
+        }
+    }
+    return {};
+}

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds optimised and runs every benchmark: the engine, the clock, start-up and memory against
+# a bare window of the same shape, and the cost of sitting still. Takes about four minutes.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/setup.sh
+cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTARVELO_TESTS=OFF -DTARVELO_BENCH=ON >/dev/null
+cmake --build build-bench -j"$(nproc)"
+b=build-bench/bench
+# A real X server when there is one to start, else Qt's offscreen platform.
+run() { if command -v xvfb-run >/dev/null; then xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$@"; else QT_QPA_PLATFORM=offscreen "$@"; fi; }
+export XDG_CONFIG_HOME=$(mktemp -d)
+
+echo "== Engine (Google Benchmark, median of 9 repetitions)"
+"$b/engine_bench" --benchmark_repetitions=9 --benchmark_report_aggregates_only=true \
+    --benchmark_display_aggregates_only=true 2>/dev/null | grep -E 'median|Benchmark|---'
+echo
+echo "== Clock (the real main window)"
+run "$b/clock_bench" 2>/dev/null
+echo
+echo "== Start-up and memory (alternating runs)"
+run "$b/startup_driver" "$b/startup_tarvelo" "$b/startup_floor" 15 2>/dev/null
+echo
+echo "== Idle cost"
+run "$b/idle_bench" 2>/dev/null
