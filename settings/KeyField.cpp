@@ -21,6 +21,12 @@ void KeyField::keyPressEvent(QKeyEvent* event) {
     event->accept();  // Enter and Escape are keys to bind here, not dialog commands
 }
 
+// A capture field shows a name, not text to edit: no selection when the focus arrives.
+void KeyField::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    deselect();
+}
+
 // Keep shortcuts such as Ctrl+A from taking keys the player wants to capture.
 bool KeyField::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {

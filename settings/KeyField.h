@@ -18,6 +18,7 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     std::int32_t pending_;
