@@ -66,8 +66,8 @@ int main(int argc, char* argv[]) {
     window.game().sound = false;
     window.show();
 
-    std::printf("%-28s %6s %6s %12s %10s %12s %10s\n", "clock", "period", "ticks",
-                "median |err|", "p99 |err|", "mean (ms)", "mean/period");
+    std::printf("%-28s %6s %6s %12s %10s %12s %10s\n", "clock", "period", "ticks", "median |err|",
+                "p99 |err|", "mean (ms)", "mean/period");
     struct Run {
         const char* name;
         int level, ticks;
@@ -80,9 +80,8 @@ int main(int argc, char* argv[]) {
     for (const Run& run : runs) {
         const Result r = measure(window, run.level, run.ticks, run.type);
         const int period = 450 - 50 * run.level;
-        std::printf("%-28s %6d %6d %9.3f ms %7.3f ms %12.3f %9.4f%%\n", run.name, period,
-                    run.ticks, r.median, r.p99, r.meaninterval,
-                    100.0 * (r.meaninterval - period) / period);
+        std::printf("%-28s %6d %6d %9.3f ms %7.3f ms %12.3f %9.4f%%\n", run.name, period, run.ticks,
+                    r.median, r.p99, r.meaninterval, 100.0 * (r.meaninterval - period) / period);
     }
     return 0;
 }

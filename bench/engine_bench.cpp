@@ -1,6 +1,7 @@
 // The engine's hot paths: a fall step, a chain landing, the group search, a new game.
 #include <benchmark/benchmark.h>
 
+#include "BoardPicture.h"
 #include "Game.h"
 
 namespace {
@@ -12,20 +13,6 @@ public:
     void blinkstep(int) override {}
     void opengameover(bool) override {}
 };
-
-void setrows(Game& game, std::initializer_list<const char*> rows) {
-    for (auto& column : game.board) {
-        column.fill(0);
-        column[Game::kRows] = Game::kFloor;
-    }
-    int y = Game::kRows - static_cast<int>(rows.size());
-    for (const char* row : rows) {
-        for (int x = 0; x < Game::kColumns; ++x) {
-            game.board[x][y] = row[x] == '.' ? 0 : static_cast<std::int16_t>(row[x] - '0');
-        }
-        ++y;
-    }
-}
 
 void TickOnEmptyWell(benchmark::State& state) {
     SilentHost host;

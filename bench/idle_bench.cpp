@@ -28,14 +28,16 @@ Counters counters() {
     std::string field;
     long utime = 0, stime = 0;
     for (int i = 3; fields >> field; ++i) {
-        if (i == 14) utime = std::stol(field);
+        if (i == 14)
+            utime = std::stol(field);
         if (i == 15) {
             stime = std::stol(field);
             break;
         }
     }
     c.cpums = 1000.0 * (utime + stime) / sysconf(_SC_CLK_TCK);
-    for (const QString& task : QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    for (const QString& task :
+         QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         std::ifstream status(("/proc/self/task/" + task + "/status").toStdString());
         std::string line;
         while (std::getline(status, line)) {

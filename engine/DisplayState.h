@@ -26,13 +26,13 @@ struct DisplayState {
     std::int64_t score = 0;
     std::int64_t col = 0;  // groups removed in this game
     int level = 1;
-    bool countersvisible = true;   // score, col, level and the progress bar
+    bool countersvisible = true;     // score, col, level and the progress bar
     double perc = kDesignPercWidth;  // width of the progress bar in twips
 
     std::string info = "Вы можете задать начальный уровень в меню.";
     bool infovisible = true;
 
-    bool command1 = true;   // "Начать(F2)"
-    bool command2 = false;  // "Продолжить"
+    bool command1 = true;       // "Начать(F2)"
+    bool command2 = false;      // "Продолжить"
     bool pauseenabled = false;  // m_pause: a game is under way
 };

@@ -104,7 +104,9 @@ void Game::keydown(std::int64_t code) {
     }
 }
 
-bool Game::qualifies() const { return display.score >= topscore[9]; }
+bool Game::qualifies() const {
+    return display.score >= topscore[9];
+}
 
 void Game::insertrecord(const std::string& name) {
     const std::int64_t s = display.score;

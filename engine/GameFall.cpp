@@ -36,10 +36,18 @@ int Game::tick() {
         const int y = pairy;
         bool lands = false;
         switch (pairdir) {
-            case 0: lands = occupied(x, y + 2) || y == 13; break;
-            case 1: lands = occupied(x - 1, y + 1) || occupied(x, y + 1) || y == 14; break;
-            case 2: lands = occupied(x, y + 1) || y == 14; break;
-            default: lands = occupied(x, y + 1) || occupied(x + 1, y + 1) || y == 14; break;
+            case 0:
+                lands = occupied(x, y + 2) || y == 13;
+                break;
+            case 1:
+                lands = occupied(x - 1, y + 1) || occupied(x, y + 1) || y == 14;
+                break;
+            case 2:
+                lands = occupied(x, y + 1) || y == 14;
+                break;
+            default:
+                lands = occupied(x, y + 1) || occupied(x + 1, y + 1) || y == 14;
+                break;
         }
         if (!lands) {
             showball(pairx, pairy, paircolor1);
@@ -108,10 +116,14 @@ void Game::showball(int x, int y, int color) {
 
 Game::Cell Game::ball2() const {
     switch (pairdir) {
-        case 0: return {pairx, pairy + 1};
-        case 1: return {pairx - 1, pairy};
-        case 2: return {pairx, pairy - 1};
-        default: return {pairx + 1, pairy};
+        case 0:
+            return {pairx, pairy + 1};
+        case 1:
+            return {pairx - 1, pairy};
+        case 2:
+            return {pairx, pairy - 1};
+        default:
+            return {pairx + 1, pairy};
     }
 }
 

@@ -73,7 +73,8 @@ void Game::markgroup(int x, int y) {
 void Game::progress() {
     const std::int64_t g = display.col;
     const std::int64_t k = g / kGroupsPerLevel;
-    display.perc = static_cast<double>(g - kGroupsPerLevel * k) * DisplayState::kPercFullWidth / 100.0;
+    display.perc =
+        static_cast<double>(g - kGroupsPerLevel * k) * DisplayState::kPercFullWidth / 100.0;
     if (display.level > k + 1 || display.level == kMaxLevel) {
         display.perc = 0;
     }

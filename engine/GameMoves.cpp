@@ -9,10 +9,18 @@ void Game::moveleft() {
     const int y = pairy;
     bool allowed = false;
     switch (pairdir) {
-        case 0: allowed = x != 0 && free(x - 1, y) && free(x - 1, y + 1); break;
-        case 1: allowed = x != 1 && free(x - 2, y); break;
-        case 2: allowed = x != 0 && free(x - 1, y) && free(x - 1, y - 1); break;
-        default: allowed = x != 0 && free(x - 1, y); break;
+        case 0:
+            allowed = x != 0 && free(x - 1, y) && free(x - 1, y + 1);
+            break;
+        case 1:
+            allowed = x != 1 && free(x - 2, y);
+            break;
+        case 2:
+            allowed = x != 0 && free(x - 1, y) && free(x - 1, y - 1);
+            break;
+        default:
+            allowed = x != 0 && free(x - 1, y);
+            break;
     }
     if (allowed) {
         --pairx;
@@ -28,10 +36,18 @@ void Game::moveright() {
     const int y = pairy;
     bool allowed = false;
     switch (pairdir) {
-        case 0: allowed = x != 5 && free(x + 1, y) && free(x + 1, y + 1); break;
-        case 1: allowed = x != 5 && free(x + 1, y); break;
-        case 2: allowed = x != 5 && free(x + 1, y) && free(x + 1, y - 1); break;
-        default: allowed = x != 4 && free(x + 2, y); break;
+        case 0:
+            allowed = x != 5 && free(x + 1, y) && free(x + 1, y + 1);
+            break;
+        case 1:
+            allowed = x != 5 && free(x + 1, y);
+            break;
+        case 2:
+            allowed = x != 5 && free(x + 1, y) && free(x + 1, y - 1);
+            break;
+        default:
+            allowed = x != 4 && free(x + 2, y);
+            break;
     }
     if (allowed) {
         ++pairx;
@@ -50,10 +66,18 @@ void Game::rotatepair() {
     const int y = pairy;
     bool allowed = false;
     switch (pairdir) {
-        case 0: allowed = x != 0 && free(x - 1, y) && free(x - 1, y + 1); break;  // sweeps below-left
-        case 1: allowed = y != 0; break;
-        case 2: allowed = x != 5 && free(x + 1, y); break;
-        default: allowed = y != 14 && free(x, y + 1); break;
+        case 0:
+            allowed = x != 0 && free(x - 1, y) && free(x - 1, y + 1);
+            break;  // sweeps below-left
+        case 1:
+            allowed = y != 0;
+            break;
+        case 2:
+            allowed = x != 5 && free(x + 1, y);
+            break;
+        default:
+            allowed = y != 14 && free(x, y + 1);
+            break;
     }
     if (allowed) {
         pairdir = (pairdir + 1) % 4;

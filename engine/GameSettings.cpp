@@ -58,7 +58,8 @@ void Game::loadsettings(const SettingsStore& store) {
         const auto value = parseint(store.read("Colors", std::to_string(n)), 0, 0xFFFFFF);
         palette[n] = value ? static_cast<std::uint32_t>(*value) : defaults[n - 1];
     }
-    startlevel = static_cast<int>(parseint(store.read("Options", "Level"), 1, kMaxLevel).value_or(1));
+    startlevel =
+        static_cast<int>(parseint(store.read("Options", "Level"), 1, kMaxLevel).value_or(1));
     std::int32_t* keys[] = {&keyleft, &keyright, &keyrotate, &keydrop};
     const std::int32_t keydefaults[] = {37, 39, 38, 40};
     for (int i = 0; i < 4; ++i) {

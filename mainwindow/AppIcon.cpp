@@ -21,7 +21,7 @@ QImage appiconimage(int size) {
         std::uint32_t color;
     };
     const Ball balls[] = {
-        {23, 7, 0x003038CF},  {23, 21, 0x006FFFFF},                      // the falling pair
+        {23, 7, 0x003038CF},  {23, 21, 0x006FFFFF},                        // the falling pair
         {7, 43, 0x0000FF00},  {23, 43, 0x0000FF00}, {39, 43, 0x00FF8000},  // the settled row
         {39, 29, 0x00FF8000}, {7, 29, 0x0000FF00},
     };

@@ -103,12 +103,13 @@ void MainWindow::buildmenu() {
         render();
     });
     m_game->addSeparator();
-    add(m_game, "m_topscores", "&Рекорды",
-        [this] { openform([this] { return new TopScores(game_, this); }); })
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    add(m_game, "m_topscores", "&Рекорды", [this] {
+        openform([this] { return new TopScores(game_, this); });
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     m_game->addSeparator();
-    add(m_game, "m_exit", "Вы&ход", [this] { exitprogram(); })
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    add(m_game, "m_exit", "Вы&ход", [this] {
+        exitprogram();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
 
     QMenu* m_beglevel = menuBar()->addMenu("Нач. &уровень");
     m_beglevel->setObjectName("m_beglevel");
@@ -137,7 +138,8 @@ void MainWindow::buildmenu() {
 
     QMenu* m_hehelp = menuBar()->addMenu("&Справка");
     m_hehelp->setObjectName("m_hehelp");
-    add(m_hehelp, "m_rules", "&Правила", [this] { openform([this] { return new RulesForm(this); }); });
+    add(m_hehelp, "m_rules", "&Правила",
+        [this] { openform([this] { return new RulesForm(this); }); });
     m_hehelp->addSeparator();
     add(m_hehelp, "m_about", "&О программе",
         [this] { openform([this] { return new AboutForm(this); }); });
@@ -164,7 +166,9 @@ void MainWindow::render() {
     perc_->update();
 }
 
-void MainWindow::playsound(std::string_view name) { sounds_->play(name); }
+void MainWindow::playsound(std::string_view name) {
+    sounds_->play(name);
+}
 
 void MainWindow::clockchanged() {
     const Game::Clock& clock = game_.clock;

@@ -10,7 +10,9 @@ ProgressBar::ProgressBar(const Game& game, QWidget* parent) : QWidget(parent), g
 }
 
 // The width is kept in twips and mapped to pixels once, here.
-int ProgressBar::filledwidth() const { return tw(game_.display.perc); }
+int ProgressBar::filledwidth() const {
+    return tw(game_.display.perc);
+}
 
 void ProgressBar::paintEvent(QPaintEvent*) {
     QPainter p(this);

@@ -32,4 +32,6 @@ void SoundPlayer::play(std::string_view name) {
     playing_ = effect;
 }
 
-bool SoundPlayer::loaded(std::string_view name) const { return effects_.contains(name); }
+bool SoundPlayer::loaded(std::string_view name) const {
+    return effects_.contains(name);
+}

@@ -14,10 +14,10 @@ namespace {
 constexpr int kRate = 22050;
 
 struct Note {
-    double from;      // Hz at the start
-    double to;        // Hz at the end: a sweep when it differs
+    double from;  // Hz at the start
+    double to;    // Hz at the end: a sweep when it differs
     double seconds;
-    double decay;     // exponential decay per second
+    double decay;  // exponential decay per second
 };
 
 // Sine with a little of its octave and twelfth, so it sounds like a soft bell, not a test tone.
@@ -53,13 +53,13 @@ bool writewave(const std::string& path, const std::vector<double>& samples) {
     out.write("RIFF", 4);
     put(out, 36 + data, 4);
     out.write("WAVEfmt ", 8);
-    put(out, 16, 4);          // format chunk size
-    put(out, 1, 2);           // PCM
-    put(out, 1, 2);           // mono
+    put(out, 16, 4);  // format chunk size
+    put(out, 1, 2);   // PCM
+    put(out, 1, 2);   // mono
     put(out, kRate, 4);
-    put(out, kRate * 2, 4);   // bytes per second
-    put(out, 2, 2);           // block align
-    put(out, 16, 2);          // bits per sample
+    put(out, kRate * 2, 4);  // bytes per second
+    put(out, 2, 2);          // block align
+    put(out, 16, 2);         // bits per sample
     out.write("data", 4);
     put(out, data, 4);
     for (double s : samples) {
@@ -88,9 +88,7 @@ int main(int argc, char** argv) {
         {"level",
          {{523, 523, 0.1, 4}, {659, 659, 0.1, 4}, {784, 784, 0.1, 4}, {1047, 1047, 0.35, 5}},
          0.5},
-        {"gameover",
-         {{392, 392, 0.22, 3}, {311, 311, 0.22, 3}, {262, 255, 0.6, 4}},
-         0.55},
+        {"gameover", {{392, 392, 0.22, 3}, {311, 311, 0.22, 3}, {262, 255, 0.6, 4}}, 0.55},
     };
     for (const auto& sound : sounds) {
         if (!writewave(dir + "/" + sound.name + ".wav", synth(sound.notes, sound.volume))) {

@@ -9,55 +9,54 @@
 namespace {
 
 constexpr std::pair<int, const char*> kNames[] = {
-    {8, "BackSpace"}, {9, "Tab"},       {13, "Enter"},    {16, "Shift"},   {17, "CTRL"},
-    {20, "CapsLock"}, {27, "Escape"},   {32, "Пробел"},   {33, "PageUp"},  {34, "PageDown"},
-    {35, "End"},      {36, "Home"},     {37, "Влево"},    {38, "Вверх"},   {39, "Вправо"},
-    {40, "Вниз"},     {45, "Insert"},   {46, "Delete"},   {93, "MenuKey"}, {144, "NumLock"},
+    {8, "BackSpace"},    {9, "Tab"},     {13, "Enter"},  {16, "Shift"},   {17, "CTRL"},
+    {20, "CapsLock"},    {27, "Escape"}, {32, "Пробел"}, {33, "PageUp"},  {34, "PageDown"},
+    {35, "End"},         {36, "Home"},   {37, "Влево"},  {38, "Вверх"},   {39, "Вправо"},
+    {40, "Вниз"},        {45, "Insert"}, {46, "Delete"}, {93, "MenuKey"}, {144, "NumLock"},
     {145, "ScrollLock"}, {192, "~"},
 };
 
 // Codes whose name is their own Windows-1251 character, as Unicode code points.
 constexpr std::pair<int, char16_t> kCharacters[] = {
-    {106, u'j'},    {107, u'k'},    {109, u'm'},    {111, u'o'},    {187, u'\u00BB'},
-    {188, u'\u0458'}, {189, u'\u0405'}, {190, u'\u0455'}, {191, u'\u0457'}, {219, u'\u042B'},
-    {221, u'\u042D'}, {226, u'\u0432'},
+    {106, u'j'},      {107, u'k'},      {109, u'm'},      {111, u'o'},
+    {187, u'\u00BB'}, {188, u'\u0458'}, {189, u'\u0405'}, {190, u'\u0455'},
+    {191, u'\u0457'}, {219, u'\u042B'}, {221, u'\u042D'}, {226, u'\u0432'},
 };
 
 // X11 and Wayland key codes (evdev + 8) of the main block's character keys.
 constexpr std::pair<quint32, int> kScanCodes[] = {
-    {10, '1'},  {11, '2'},  {12, '3'},  {13, '4'},  {14, '5'},  {15, '6'},  {16, '7'},
-    {17, '8'},  {18, '9'},  {19, '0'},  {20, 189},  {21, 187},  {24, 'Q'},  {25, 'W'},
-    {26, 'E'},  {27, 'R'},  {28, 'T'},  {29, 'Y'},  {30, 'U'},  {31, 'I'},  {32, 'O'},
-    {33, 'P'},  {34, 219},  {35, 221},  {38, 'A'},  {39, 'S'},  {40, 'D'},  {41, 'F'},
-    {42, 'G'},  {43, 'H'},  {44, 'J'},  {45, 'K'},  {46, 'L'},  {47, 186},  {48, 222},
-    {49, 192},  {51, 220},  {52, 'Z'},  {53, 'X'},  {54, 'C'},  {55, 'V'},  {56, 'B'},
-    {57, 'N'},  {58, 'M'},  {59, 188},  {60, 190},  {61, 191},  {94, 226},
+    {10, '1'}, {11, '2'}, {12, '3'}, {13, '4'}, {14, '5'}, {15, '6'}, {16, '7'}, {17, '8'},
+    {18, '9'}, {19, '0'}, {20, 189}, {21, 187}, {24, 'Q'}, {25, 'W'}, {26, 'E'}, {27, 'R'},
+    {28, 'T'}, {29, 'Y'}, {30, 'U'}, {31, 'I'}, {32, 'O'}, {33, 'P'}, {34, 219}, {35, 221},
+    {38, 'A'}, {39, 'S'}, {40, 'D'}, {41, 'F'}, {42, 'G'}, {43, 'H'}, {44, 'J'}, {45, 'K'},
+    {46, 'L'}, {47, 186}, {48, 222}, {49, 192}, {51, 220}, {52, 'Z'}, {53, 'X'}, {54, 'C'},
+    {55, 'V'}, {56, 'B'}, {57, 'N'}, {58, 'M'}, {59, 188}, {60, 190}, {61, 191}, {94, 226},
 };
 
 constexpr std::pair<int, int> kQtKeys[] = {
-    {Qt::Key_Backspace, 8},    {Qt::Key_Tab, 9},          {Qt::Key_Backtab, 9},
-    {Qt::Key_Clear, 12},       {Qt::Key_Return, 13},      {Qt::Key_Enter, 13},
-    {Qt::Key_Shift, 16},       {Qt::Key_Control, 17},     {Qt::Key_Alt, 18},
-    {Qt::Key_AltGr, 18},       {Qt::Key_Pause, 19},       {Qt::Key_CapsLock, 20},
-    {Qt::Key_Escape, 27},      {Qt::Key_Space, 32},       {Qt::Key_PageUp, 33},
-    {Qt::Key_PageDown, 34},    {Qt::Key_End, 35},         {Qt::Key_Home, 36},
-    {Qt::Key_Left, 37},        {Qt::Key_Up, 38},          {Qt::Key_Right, 39},
-    {Qt::Key_Down, 40},        {Qt::Key_Print, 44},       {Qt::Key_Insert, 45},
-    {Qt::Key_Delete, 46},      {Qt::Key_Meta, 91},        {Qt::Key_Super_L, 91},
-    {Qt::Key_Super_R, 92},     {Qt::Key_Menu, 93},        {Qt::Key_NumLock, 144},
-    {Qt::Key_ScrollLock, 145}, {Qt::Key_Semicolon, 186},  {Qt::Key_Equal, 187},
-    {Qt::Key_Plus, 187},       {Qt::Key_Comma, 188},      {Qt::Key_Minus, 189},
-    {Qt::Key_Period, 190},     {Qt::Key_Slash, 191},      {Qt::Key_QuoteLeft, 192},
+    {Qt::Key_Backspace, 8},     {Qt::Key_Tab, 9},         {Qt::Key_Backtab, 9},
+    {Qt::Key_Clear, 12},        {Qt::Key_Return, 13},     {Qt::Key_Enter, 13},
+    {Qt::Key_Shift, 16},        {Qt::Key_Control, 17},    {Qt::Key_Alt, 18},
+    {Qt::Key_AltGr, 18},        {Qt::Key_Pause, 19},      {Qt::Key_CapsLock, 20},
+    {Qt::Key_Escape, 27},       {Qt::Key_Space, 32},      {Qt::Key_PageUp, 33},
+    {Qt::Key_PageDown, 34},     {Qt::Key_End, 35},        {Qt::Key_Home, 36},
+    {Qt::Key_Left, 37},         {Qt::Key_Up, 38},         {Qt::Key_Right, 39},
+    {Qt::Key_Down, 40},         {Qt::Key_Print, 44},      {Qt::Key_Insert, 45},
+    {Qt::Key_Delete, 46},       {Qt::Key_Meta, 91},       {Qt::Key_Super_L, 91},
+    {Qt::Key_Super_R, 92},      {Qt::Key_Menu, 93},       {Qt::Key_NumLock, 144},
+    {Qt::Key_ScrollLock, 145},  {Qt::Key_Semicolon, 186}, {Qt::Key_Equal, 187},
+    {Qt::Key_Plus, 187},        {Qt::Key_Comma, 188},     {Qt::Key_Minus, 189},
+    {Qt::Key_Period, 190},      {Qt::Key_Slash, 191},     {Qt::Key_QuoteLeft, 192},
     {Qt::Key_BracketLeft, 219}, {Qt::Key_Backslash, 220}, {Qt::Key_BracketRight, 221},
     {Qt::Key_Apostrophe, 222},
 };
 
 // Keypad keys with NumLock on; with it off they arrive as the navigation keys above.
 constexpr std::pair<int, int> kKeypad[] = {
-    {Qt::Key_0, 96},         {Qt::Key_1, 97},     {Qt::Key_2, 98},     {Qt::Key_3, 99},
-    {Qt::Key_4, 100},        {Qt::Key_5, 101},    {Qt::Key_6, 102},    {Qt::Key_7, 103},
-    {Qt::Key_8, 104},        {Qt::Key_9, 105},    {Qt::Key_Asterisk, 106}, {Qt::Key_Plus, 107},
-    {Qt::Key_Minus, 109},    {Qt::Key_Period, 110}, {Qt::Key_Comma, 110}, {Qt::Key_Slash, 111},
+    {Qt::Key_0, 96},      {Qt::Key_1, 97},       {Qt::Key_2, 98},         {Qt::Key_3, 99},
+    {Qt::Key_4, 100},     {Qt::Key_5, 101},      {Qt::Key_6, 102},        {Qt::Key_7, 103},
+    {Qt::Key_8, 104},     {Qt::Key_9, 105},      {Qt::Key_Asterisk, 106}, {Qt::Key_Plus, 107},
+    {Qt::Key_Minus, 109}, {Qt::Key_Period, 110}, {Qt::Key_Comma, 110},    {Qt::Key_Slash, 111},
 };
 
 template <typename Table, typename Key>

@@ -19,11 +19,11 @@ QString AboutForm::abouttext() {
 
 AboutForm::AboutForm(QWidget* parent) : Form(parent, "О программе", 4212, 2628) {
     setObjectName("about");
-    makelabel(this, "Label1", "Tarvelo", twrect(120, 120, 3972, 432), Qt::AlignHCenter | Qt::AlignTop,
-              18);
+    makelabel(this, "Label1", "Tarvelo", twrect(120, 120, 3972, 432),
+              Qt::AlignHCenter | Qt::AlignTop, 18);
     makerule(this, 120, 4080, 480);
-    QLabel* image = makelabel(this, "Image1", {}, twrect(120, 720, 492, 372),
-                              Qt::AlignLeft | Qt::AlignTop);
+    QLabel* image =
+        makelabel(this, "Image1", {}, twrect(120, 720, 492, 372), Qt::AlignLeft | Qt::AlignTop);
     image->setPixmap(QApplication::windowIcon().pixmap(32, 32));
     image->resize(image->pixmap().deviceIndependentSize().toSize());  // its natural size
     QLabel* mm = makelabel(this, "mm", QString(abouttext()).replace("\r\n", "\n"),

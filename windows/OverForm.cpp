@@ -46,7 +46,9 @@ void OverForm::setrecordmode(bool on) {
     }
 }
 
-bool OverForm::recordmode() const { return !yourname_->isHidden(); }
+bool OverForm::recordmode() const {
+    return !yourname_->isHidden();
+}
 
 bool OverForm::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate && recordmode()) {

@@ -24,8 +24,8 @@ RulesForm::RulesForm(QWidget* parent) : Form(parent, "Правила", 4692, 289
     setObjectName("rules");
     QPushButton* close = makebutton(this, "Command1", "Закрыть", twrect(1680, 2400, 1332, 372));
     close->setDefault(true);
-    makelabel(this, "Label1", "Правила", twrect(120, 120, 4452, 432), Qt::AlignHCenter | Qt::AlignTop,
-              18);
+    makelabel(this, "Label1", "Правила", twrect(120, 120, 4452, 432),
+              Qt::AlignHCenter | Qt::AlignTop, 18);
     makerule(this, 120, 4560, 480);
     auto* t = new QPlainTextEdit(this);
     t->setObjectName("t");

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "BoardPicture.h"
 #include "Game.h"
 
 // Records what the engine asks of the window system; blinks cost no time.
@@ -19,8 +20,8 @@ public:
     int blinks = 0;
     std::vector<std::vector<bool>> frames;  // ball visibility at each blink step
     std::vector<bool> infoframes;
-    std::vector<bool> gameovers;            // record mode of each opening
-    std::function<void()> duringblink;      // input arriving while a blink waits
+    std::vector<bool> gameovers;        // record mode of each opening
+    std::function<void()> duringblink;  // input arriving while a blink waits
     const Game* game = nullptr;
 
     void playsound(std::string_view name) override { sounds.emplace_back(name); }
@@ -57,17 +58,7 @@ protected:
 
     // Rows of '.' and '1'..'4', the last row given lands on row 14.
     void setboard(std::initializer_list<const char*> rows) {
-        for (auto& column : game.board) {
-            column.fill(0);
-            column[Game::kRows] = Game::kFloor;
-        }
-        int y = Game::kRows - static_cast<int>(rows.size());
-        for (const char* row : rows) {
-            for (int x = 0; x < Game::kColumns; ++x) {
-                game.board[x][y] = row[x] == '.' ? 0 : static_cast<std::int16_t>(row[x] - '0');
-            }
-            ++y;
-        }
+        setrows(game, rows);
         game.drawboard();
     }
 

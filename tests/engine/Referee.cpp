@@ -35,9 +35,15 @@ void Referee::act() {
                 fresh();
             }
             break;
-        case 2: game.keydown(game.keyleft); break;
-        case 3: game.keydown(game.keyright); break;
-        case 4: game.keydown(game.keyrotate); break;
+        case 2:
+            game.keydown(game.keyleft);
+            break;
+        case 3:
+            game.keydown(game.keyright);
+            break;
+        case 4:
+            game.keydown(game.keyrotate);
+            break;
         case 5:
             game.keydown(game.keydrop);
             // A drop always lands, exactly once, unless an earlier binding takes the key.
@@ -46,11 +52,21 @@ void Referee::act() {
                 landed_ += 2;
             }
             break;
-        case 6: game.keydown(next_() % 2 ? 80 : 19); break;
-        case 7: game.resume(); break;
-        case 8: game.palette[1 + next_() % 4] = next_() & 0xFFFFFF; break;
-        case 9: game.anim = !game.anim; break;
-        case 10: game.startlevel = 1 + static_cast<int>(next_() % 8); break;
+        case 6:
+            game.keydown(next_() % 2 ? 80 : 19);
+            break;
+        case 7:
+            game.resume();
+            break;
+        case 8:
+            game.palette[1 + next_() % 4] = next_() & 0xFFFFFF;
+            break;
+        case 9:
+            game.anim = !game.anim;
+            break;
+        case 10:
+            game.startlevel = 1 + static_cast<int>(next_() % 8);
+            break;
         case 11:
             if (playing && next_() % 8 == 0) {  // jump ahead to a level-up
                 const std::int64_t jump = 95 + next_() % 5 - game.display.col % 100;
@@ -77,7 +93,9 @@ void Referee::playsound(std::string_view name) {
     }
 }
 
-void Referee::opengameover(bool) { ++gameovers; }
+void Referee::opengameover(bool) {
+    ++gameovers;
+}
 
 // Input that arrives while a blink waits must change nothing.
 void Referee::blinkstep(int) {
@@ -89,12 +107,24 @@ void Referee::blinkstep(int) {
     const int x = game.pairx, y = game.pairy, dir = game.pairdir;
     const bool running = game.clock.running;
     switch (next_() % 6) {
-        case 0: game.keydown(game.keydrop); break;
-        case 1: game.keydown(game.keyleft); break;
-        case 2: game.restart(); break;
-        case 3: game.pause(); break;
-        case 4: game.resume(); break;
-        default: game.newgame(); break;
+        case 0:
+            game.keydown(game.keydrop);
+            break;
+        case 1:
+            game.keydown(game.keyleft);
+            break;
+        case 2:
+            game.restart();
+            break;
+        case 3:
+            game.pause();
+            break;
+        case 4:
+            game.resume();
+            break;
+        default:
+            game.newgame();
+            break;
     }
     if (game.board != board || game.pairx != x || game.pairy != y || game.pairdir != dir ||
         game.clock.running != running) {
@@ -164,9 +194,11 @@ std::string Referee::check() const {
     }
     const std::int64_t g = skipped_ + groups_;
     if (game.display.col != g) {
-        return "group counter " + std::to_string(game.display.col) + ", groups " + std::to_string(g);
+        return "group counter " + std::to_string(game.display.col) + ", groups " +
+               std::to_string(g);
     }
-    const int level = static_cast<int>(std::max<std::int64_t>(startlevel_, std::min<std::int64_t>(8, 1 + g / 100)));
+    const int level = static_cast<int>(
+        std::max<std::int64_t>(startlevel_, std::min<std::int64_t>(8, 1 + g / 100)));
     if (game.display.level != level || game.clock.period != 450 - 50 * level) {
         return "level " + std::to_string(game.display.level) + ", expected " +
                std::to_string(level);

@@ -37,8 +37,8 @@ private:
     std::int64_t removed_ = 0;
     std::int64_t squares_ = 0;
     std::int64_t groups_ = 0;
-    std::int64_t skipped_ = 0;     // groups counted by jumping the counter ahead
-    std::int64_t colatgot_ = 0;    // the counter as the last removal leaves it
+    std::int64_t skipped_ = 0;   // groups counted by jumping the counter ahead
+    std::int64_t colatgot_ = 0;  // the counter as the last removal leaves it
     int startlevel_ = 1;
     std::string failure_;
 };

@@ -159,8 +159,8 @@ TEST_F(Levels, HundredthGroupRaisesTheLevelWithABlinkingMessage) {
     EXPECT_EQ(game.display.level, 2);
     EXPECT_EQ(game.clock.period, 350);
     EXPECT_EQ(game.display.info, "Вы перешли на 2-й уровень!");
-    EXPECT_EQ(host.infoframes, (std::vector<bool>{true, false, true, false, true, false, true,
-                                                  false}));
+    EXPECT_EQ(host.infoframes,
+              (std::vector<bool>{true, false, true, false, true, false, true, false}));
     EXPECT_FALSE(game.display.infovisible);
     EXPECT_EQ(host.sounds, (std::vector<std::string>{"got", "level"}));
     EXPECT_TRUE(game.clock.running);

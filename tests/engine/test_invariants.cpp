@@ -20,8 +20,8 @@ struct Totals {
 };
 
 void play(std::uint32_t seed, int steps, Totals& totals) {
-    SCOPED_TRACE("seed " + std::to_string(seed) + " (rerun with TARVELO_SEED=" +
-                 std::to_string(seed) + ")");
+    SCOPED_TRACE("seed " + std::to_string(seed) +
+                 " (rerun with TARVELO_SEED=" + std::to_string(seed) + ")");
     std::mt19937 rng(seed);
     Referee referee([&rng] { return static_cast<unsigned>(rng()); });
     for (int step = 0; step < steps; ++step) {

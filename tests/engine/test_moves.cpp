@@ -11,7 +11,7 @@ struct MoveCase {
     const char* what;
     std::vector<const char*> board;  // bottom rows
     int x, y, dir;
-    bool left;          // moveleft, else moveright
+    bool left;  // moveleft, else moveright
     bool allowed;
 };
 
@@ -58,12 +58,17 @@ INSTANTIATE_TEST_SUITE_P(
         MoveCase{"ball 2 right, blocked", {"1.....", "2....."}, 1, 14, 3, true, false},
         MoveCase{"ball 2 right, leading ball free", {".....1", ".....2"}, 3, 12, 3, true, true},
         MoveCase{"upright at the right wall", {}, 5, 5, 0, false, false},
-        MoveCase{"upright, stack at ball 2's row right", {".....2", ".....1"}, 4, 12, 0, false,
-                 false},
+        MoveCase{
+            "upright, stack at ball 2's row right", {".....2", ".....1"}, 4, 12, 0, false, false},
         MoveCase{"ball 2 left at the right wall", {}, 5, 5, 1, false, false},
         MoveCase{"ball 2 left free", {}, 4, 5, 1, false, true},
         MoveCase{"ball 2 above at the right wall", {}, 5, 5, 2, false, false},
-        MoveCase{"ball 2 above, stack beside the pair", {".....1", ".....2", ".....1"}, 4, 13, 2, false,
+        MoveCase{"ball 2 above, stack beside the pair",
+                 {".....1", ".....2", ".....1"},
+                 4,
+                 13,
+                 2,
+                 false,
                  false},
         MoveCase{"ball 2 right at column 4", {}, 4, 5, 3, false, false},
         MoveCase{"ball 2 right free", {}, 3, 5, 3, false, true},
@@ -103,8 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
         TurnCase{"0->1 at the left wall", {}, 0, 5, 0, false},
         TurnCase{"0->1 free", {}, 3, 5, 0, true},
         TurnCase{"0->1 sweep cell below-left taken", {"2.....", "1....."}, 1, 12, 0, false},
-        TurnCase{"0->1 cell left of ball 1 taken", {"1.....", "2.....", "1....."}, 1, 12, 0,
-                 false},
+        TurnCase{"0->1 cell left of ball 1 taken", {"1.....", "2.....", "1....."}, 1, 12, 0, false},
         TurnCase{"1->2 in row 0", {}, 3, 0, 1, false},
         TurnCase{"1->2 anywhere else", {}, 3, 1, 1, true},
         TurnCase{"2->3 at the right wall", {}, 5, 5, 2, false},

@@ -15,8 +15,8 @@ protected:
 
 TEST_F(Records, NewBestGoesFirstAndTheTenthDrops) {
     insert(1000, "best");
-    EXPECT_EQ(game.topscore, (std::array<std::int32_t, 10>{1000, 900, 800, 700, 600, 500, 500,
-                                                           300, 200, 100}));
+    EXPECT_EQ(game.topscore,
+              (std::array<std::int32_t, 10>{1000, 900, 800, 700, 600, 500, 500, 300, 200, 100}));
     EXPECT_EQ(game.topname[0], "best");
     EXPECT_EQ(game.topname[1], "a");
     EXPECT_EQ(game.topname[9], "i");

@@ -2,6 +2,8 @@
 #include "EngineTest.h"
 #include "MemoryStore.h"
 
+constexpr std::array<std::uint32_t, 5> kDefaultPalette{0, 3160271, 65280, 16744448, 7340031};
+
 class Settings : public EngineTest {
 protected:
     MemoryStore store;
@@ -13,7 +15,7 @@ TEST_F(Settings, EmptyStoreGivesTheDefaults) {
     game.loadsettings(store);
     EXPECT_TRUE(game.sound);
     EXPECT_TRUE(game.anim);
-    EXPECT_EQ(game.palette, (std::array<std::uint32_t, 5>{0, 3160271, 65280, 16744448, 7340031}));
+    EXPECT_EQ(game.palette, kDefaultPalette);
     EXPECT_EQ(game.startlevel, 1);
     EXPECT_EQ(game.keyleft, 37);
     EXPECT_EQ(game.keyright, 39);
@@ -104,7 +106,7 @@ TEST_F(Settings, UnreadableValuesFallBackToTheirDefaults) {
     game.loadsettings(store);
     EXPECT_TRUE(game.sound);
     EXPECT_TRUE(game.anim);
-    EXPECT_EQ(game.palette, (std::array<std::uint32_t, 5>{0, 3160271, 65280, 16744448, 7340031}));
+    EXPECT_EQ(game.palette, kDefaultPalette);
     EXPECT_EQ(game.startlevel, 1);
     EXPECT_EQ(game.keyleft, 37);
     EXPECT_EQ(game.keyright, 39);

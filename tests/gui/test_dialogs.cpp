@@ -74,22 +74,18 @@ TEST_P(EveryWindow, PausesTheGameAndEveryWayOfClosingEnablesTheWindow) {
 
 INSTANTIATE_TEST_SUITE_P(
     Menu, EveryWindow,
-    ::testing::Values(Opening{"m_topscores", "Десятка лучших результатов", "button"},
-                      Opening{"m_topscores", "Десятка лучших результатов", "enter"},
-                      Opening{"m_topscores", "Десятка лучших результатов", "escape"},
-                      Opening{"m_topscores", "Десятка лучших результатов", "closebox"},
-                      Opening{"m_colors", "Цвета", "button"},
-                      Opening{"m_colors", "Цвета", "escape"},
-                      Opening{"m_colors", "Цвета", "closebox"},
-                      Opening{"m_keys", "Клавиши", "button"},
-                      Opening{"m_keys", "Клавиши", "closebox"},
-                      Opening{"m_rules", "Правила", "button"},
-                      Opening{"m_rules", "Правила", "enter"},
-                      Opening{"m_rules", "Правила", "escape"},
-                      Opening{"m_rules", "Правила", "closebox"},
-                      Opening{"m_about", "О программе", "enter"},
-                      Opening{"m_about", "О программе", "escape"},
-                      Opening{"m_about", "О программе", "closebox"}));
+    ::testing::Values(
+        Opening{"m_topscores", "Десятка лучших результатов", "button"},
+        Opening{"m_topscores", "Десятка лучших результатов", "enter"},
+        Opening{"m_topscores", "Десятка лучших результатов", "escape"},
+        Opening{"m_topscores", "Десятка лучших результатов", "closebox"},
+        Opening{"m_colors", "Цвета", "button"}, Opening{"m_colors", "Цвета", "escape"},
+        Opening{"m_colors", "Цвета", "closebox"}, Opening{"m_keys", "Клавиши", "button"},
+        Opening{"m_keys", "Клавиши", "closebox"}, Opening{"m_rules", "Правила", "button"},
+        Opening{"m_rules", "Правила", "enter"}, Opening{"m_rules", "Правила", "escape"},
+        Opening{"m_rules", "Правила", "closebox"}, Opening{"m_about", "О программе", "enter"},
+        Opening{"m_about", "О программе", "escape"},
+        Opening{"m_about", "О программе", "closebox"}));
 
 TEST_F(DialogTest, OpeningWhileIdleShowsNoContinueButton) {
     openfrommenu<AboutForm>("m_about")->close();
@@ -211,8 +207,8 @@ TEST_F(ColorsTest, OkCopiesTheSwatchesCancelDoesNot) {
     form->pickcolor(3);
     EXPECT_EQ(form->swatch(3), 0x00FF8000u);
     QTest::keyClick(form, Qt::Key_Return);
-    EXPECT_EQ(game().palette, (std::array<std::uint32_t, 5>{0, 0x003038CF, 0x00070809, 0x00FF8000,
-                                                            0x006FFFFF}));
+    EXPECT_EQ(game().palette,
+              (std::array<std::uint32_t, 5>{0, 0x003038CF, 0x00070809, 0x00FF8000, 0x006FFFFF}));
 }
 
 TEST_F(ColorsTest, CustomColoursStartBlackAndLastOneOpening) {

@@ -122,7 +122,7 @@ TEST_F(GameOverTest, ClosingWithAQualifyingGameAsksTheNameThenEnds) {
     game().display.score = 40;
     window->close();
     EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(timer1()->isActive());  // the hidden game does not go on
+    EXPECT_FALSE(timer1()->isActive());            // the hidden game does not go on
     EXPECT_EQ(stored("TopScores/Record 1"), "0");  // saved once already
     OverForm* over = openwindow<OverForm>();
     ASSERT_NE(over, nullptr);

@@ -36,7 +36,8 @@ TEST_F(MainWindowTest, MenuHasEveryCaptionShortcutAndCheckMark) {
     auto* extension = window->menuBar()->findChild<QToolButton*>("qt_menubar_ext_button");
     EXPECT_TRUE(extension == nullptr || !extension->isVisible());
     for (QAction* menu : menus) {
-        EXPECT_FALSE(window->menuBar()->actionGeometry(menu).isEmpty()) << menu->text().toStdString();
+        EXPECT_FALSE(window->menuBar()->actionGeometry(menu).isEmpty())
+            << menu->text().toStdString();
     }
     EXPECT_EQ(action("m_newgame")->text(), "&Новая");
     EXPECT_EQ(action("m_newgame")->shortcut(), QKeySequence(Qt::Key_F2));
