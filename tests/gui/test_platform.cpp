@@ -4,6 +4,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <QSoundEffect>
+
 #include "GuiTest.h"
 #include "SoundPlayer.h"
 
@@ -69,4 +71,15 @@ TEST(Sounds, MissingOrBrokenFilesAreSilent) {
         EXPECT_TRUE(real.loaded(name));
         real.play(name);  // no audio device here: silence, no hang
     }
+    // Qt decodes on a thread of its own; let it finish before the players go.
+    auto settled = [](const SoundPlayer& player) {
+        for (const QSoundEffect* effect : player.findChildren<QSoundEffect*>()) {
+            if (effect->status() == QSoundEffect::Loading) {
+                return false;
+            }
+        }
+        return true;
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return settled(real) && settled(bad); }));
+    EXPECT_EQ(bad.findChild<QSoundEffect*>()->status(), QSoundEffect::Error);
 }
