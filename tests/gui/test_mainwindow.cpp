@@ -25,39 +25,22 @@ TEST_F(MainWindowTest, OpensIdleWithTheDesignedPanels) {
     EXPECT_EQ(timer1()->timerType(), Qt::PreciseTimer);
 }
 
-TEST_F(MainWindowTest, MenuHasEveryCaptionShortcutAndCheckMark) {
+// Qt hides menu titles that do not fit behind a button; all four must show at our width.
+TEST_F(MainWindowTest, MenuTitlesFitAndStartingLevelsAreExclusive) {
     const QList<QAction*> menus = window->menuBar()->actions();
     ASSERT_EQ(menus.size(), 4);
-    EXPECT_EQ(menus[0]->text(), "&Игра");
-    EXPECT_EQ(menus[1]->text(), "Нач. &уровень");
-    EXPECT_EQ(menus[2]->text(), "&Настройки");
-    EXPECT_EQ(menus[3]->text(), "&Справка");
-    // Every title fits: none is pushed behind the overflow button.
     auto* extension = window->menuBar()->findChild<QToolButton*>("qt_menubar_ext_button");
     EXPECT_TRUE(extension == nullptr || !extension->isVisible());
     for (QAction* menu : menus) {
         EXPECT_FALSE(window->menuBar()->actionGeometry(menu).isEmpty())
             << menu->text().toStdString();
     }
-    EXPECT_EQ(action("m_newgame")->text(), "&Новая");
-    EXPECT_EQ(action("m_newgame")->shortcut(), QKeySequence(Qt::Key_F2));
-    EXPECT_EQ(action("m_pause")->text(), "&Пауза");
-    EXPECT_EQ(action("m_topscores")->text(), "&Рекорды");
-    EXPECT_EQ(action("m_topscores")->shortcut(), QKeySequence("Ctrl+H"));
-    EXPECT_EQ(action("m_exit")->text(), "Вы&ход");
-    EXPECT_EQ(action("m_exit")->shortcut(), QKeySequence("Ctrl+X"));
-    EXPECT_TRUE(action("m_sound")->isChecked());
-    EXPECT_TRUE(action("m_anim")->isCheckable());
-    EXPECT_EQ(action("m_colors")->text(), "&Цвета");
-    EXPECT_EQ(action("m_keys")->text(), "&Клавиши");
-    EXPECT_EQ(action("m_rules")->text(), "&Правила");
-    EXPECT_EQ(action("m_about")->text(), "&О программе");
+    action("m_level3")->trigger();
     for (int i = 1; i <= 8; ++i) {
         QAction* item = action(QString("m_level%1").arg(i).toLatin1().constData());
-        ASSERT_NE(item, nullptr);
-        EXPECT_EQ(item->text(), "&" + QString::number(i));
-        EXPECT_EQ(item->isChecked(), i == 1);
+        EXPECT_EQ(item->isChecked(), i == 3) << i;
     }
+    EXPECT_EQ(game().startlevel, 3);
 }
 
 TEST_F(MainWindowTest, StartButtonStartsAGameThatFalls) {

@@ -24,6 +24,23 @@ TEST(QtSettingsStoreTest, NativeStoreIsTheConfFileUnderXdgConfigHome) {
     QFile::remove(file);
 }
 
+// Names are kept exactly as typed, whatever the INI format makes of them.
+TEST(QtSettingsStoreTest, AwkwardNamesRoundTrip) {
+    QTemporaryDir dir;
+    const std::string names[] = {"", "  spaced  ", "a=b; c # d", "line\nbreak", "\"quoted\"",
+                                 "Ёлка, ель", "[Section]", "back\\slash"};
+    {
+        QtSettingsStore store(dir.filePath("t.conf"));
+        for (int i = 0; i < 8; ++i) {
+            store.write("TopScores", "Name " + std::to_string(i + 1), names[i]);
+        }
+    }
+    QtSettingsStore again(dir.filePath("t.conf"));
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(again.read("TopScores", "Name " + std::to_string(i + 1)), names[i]) << i;
+    }
+}
+
 TEST(QtSettingsStoreTest, HandEditedListsReadAsTheirText) {
     QTemporaryDir dir;
     const QString path = dir.filePath("t.conf");
