@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh
-cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug -DTARVELO_SANITIZE=ON >/dev/null
+cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug -DTARVELO_SANITIZE=ON -DTARVELO_BENCH=ON >/dev/null
 cmake --build build-tests -j"$(nproc)"
 cd build-tests
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
