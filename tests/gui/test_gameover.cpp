@@ -174,6 +174,7 @@ TEST_F(GameOverTest, DisabledWindowIgnoresItsCloseBox) {
 TEST_F(GameOverTest, TableShowsDefaultsAndEmptyNames) {
     game().topname[3] = "";
     game().topname[4] = std::string(200, 'W');
+    game().topname[5] = "<b>bold</b><img src=x>";
     action("m_topscores")->trigger();
     TopScores* table = openwindow<TopScores>();
     ASSERT_NE(table, nullptr);
@@ -185,6 +186,7 @@ TEST_F(GameOverTest, TableShowsDefaultsAndEmptyNames) {
     EXPECT_EQ(names[0]->text(), "-");
     EXPECT_EQ(names[3]->text(), "");
     EXPECT_EQ(names[4]->width(), names[0]->width());
+    EXPECT_EQ(names[5]->textFormat(), Qt::PlainText);  // a name is never markup
     EXPECT_EQ(table->size(), size);
     QList<QLabel*> ranks = table->findChildren<QLabel*>("rank");
     EXPECT_EQ(ranks[9]->text(), "10");
