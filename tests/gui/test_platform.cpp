@@ -27,8 +27,8 @@ TEST(QtSettingsStoreTest, NativeStoreIsTheConfFileUnderXdgConfigHome) {
 // Names are kept exactly as typed, whatever the INI format makes of them.
 TEST(QtSettingsStoreTest, AwkwardNamesRoundTrip) {
     QTemporaryDir dir;
-    const std::string names[] = {"", "  spaced  ", "a=b; c # d", "line\nbreak", "\"quoted\"",
-                                 "Ёлка, ель", "[Section]", "back\\slash"};
+    const std::string names[] = {"",           "  spaced  ", "a=b; c # d", "line\nbreak",
+                                 "\"quoted\"", "Ёлка, ель",  "[Section]",  "back\\slash"};
     {
         QtSettingsStore store(dir.filePath("t.conf"));
         for (int i = 0; i < 8; ++i) {
