@@ -2,14 +2,12 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
 #include "Application.h"
 #include "BenchCommon.h"
-#include "MainWindow.h"
-#include "QtSettingsStore.h"
+#include "BenchWindow.h"
 
 namespace {
 
@@ -59,12 +57,9 @@ Result measure(MainWindow& window, int level, int ticks, Qt::TimerType type) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     prepareapplication(app);
-    QTemporaryDir dir;
-    QtSettingsStore store(dir.filePath("bench.conf"));
-    MainWindow window(store, TARVELO_SOUNDS_DIR);
+    BenchWindow bench;
+    MainWindow& window = bench.window;
     window.game().anim = false;
-    window.game().sound = false;
-    window.show();
 
     std::printf("%-28s %6s %6s %12s %10s %12s %10s\n", "clock", "period", "ticks", "median |err|",
                 "p99 |err|", "mean (ms)", "mean/period");

@@ -3,15 +3,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 
 #include "Application.h"
-#include "MainWindow.h"
-#include "QtSettingsStore.h"
+#include "BenchWindow.h"
 
 namespace {
 
@@ -67,11 +65,8 @@ void measure(const char* state, double seconds) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     prepareapplication(app);
-    QTemporaryDir dir;
-    QtSettingsStore store(dir.filePath("bench.conf"));
-    MainWindow window(store, TARVELO_SOUNDS_DIR);
-    window.game().sound = false;
-    window.show();
+    BenchWindow bench;
+    MainWindow& window = bench.window;
     Game& game = window.game();
     const double seconds = 5;
 
