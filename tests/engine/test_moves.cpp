@@ -1,6 +1,7 @@
 // Moves and turns: a wrong table row lets a pair leave the well, pass through balls or
 // refuse a legal move.
 #include "EngineTest.h"
+#include "ParamName.h"
 
 class Moves : public EngineTest {
 protected:
@@ -72,7 +73,10 @@ INSTANTIATE_TEST_SUITE_P(
                  false},
         MoveCase{"ball 2 right at column 4", {}, 4, 5, 3, false, false},
         MoveCase{"ball 2 right free", {}, 3, 5, 3, false, true},
-        MoveCase{"ball 2 right, blocked beyond", {".....1", ".....2"}, 3, 13, 3, false, false}));
+        MoveCase{"ball 2 right, blocked beyond", {".....1", ".....2"}, 3, 13, 3, false, false}),
+    [](const auto& info) {
+        return (info.param.left ? "Left_" : "Right_") + paramname(info.param.what);
+    });
 
 struct TurnCase {
     const char* what;
@@ -116,7 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
         TurnCase{"2->3 free", {}, 3, 5, 2, true},
         TurnCase{"3->0 on the bottom row", {}, 2, 14, 3, false},
         TurnCase{"3->0 cell below taken", {"..1..."}, 2, 13, 3, false},
-        TurnCase{"3->0 free", {}, 2, 12, 3, true}));
+        TurnCase{"3->0 free", {}, 2, 12, 3, true}),
+    [](const auto& info) { return paramname(info.param.what); });
 
 TEST_F(Moves, FourTurnsBringThePairBack) {
     setpair(3, 5, 0);

@@ -84,8 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
         Opening{"m_keys", "Клавиши", "closebox"}, Opening{"m_rules", "Правила", "button"},
         Opening{"m_rules", "Правила", "enter"}, Opening{"m_rules", "Правила", "escape"},
         Opening{"m_rules", "Правила", "closebox"}, Opening{"m_about", "О программе", "enter"},
-        Opening{"m_about", "О программе", "escape"},
-        Opening{"m_about", "О программе", "closebox"}));
+        Opening{"m_about", "О программе", "escape"}, Opening{"m_about", "О программе", "closebox"}),
+    [](const auto& info) { return std::string(info.param.item) + "_" + info.param.closer; });
 
 TEST_F(DialogTest, OpeningWhileIdleShowsNoContinueButton) {
     openfrommenu<AboutForm>("m_about")->close();
