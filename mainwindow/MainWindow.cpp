@@ -27,11 +27,11 @@
 #include "keyfuncs.h"
 
 MainWindow::MainWindow(SettingsStore& store, const QString& soundfolder)
-    : game_(*this), store_(store) {
+    : game_(*this),
+      store_(store),
+      soundfolder_(soundfolder.isEmpty() ? QCoreApplication::applicationDirPath() + "/sounds"
+                                         : soundfolder) {
     setWindowTitle("Tarvelo");
-    sounds_ = new SoundPlayer(
-        soundfolder.isEmpty() ? QCoreApplication::applicationDirPath() + "/sounds" : soundfolder,
-        this);
     timer1_ = new QTimer(this);
     timer1_->setObjectName("Timer1");
     timer1_->setTimerType(Qt::PreciseTimer);
@@ -44,6 +44,17 @@ MainWindow::MainWindow(SettingsStore& store, const QString& soundfolder)
     buildmenu();
     game_.loadsettings(store_);
     render();
+    well_->installEventFilter(this);  // to load the sounds once the first frame is painted
+}
+
+// Qt Multimedia and the five decoders start after the first frame, so the window never waits
+// for them; a sound asked for before then is skipped.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == well_ && event->type() == QEvent::Paint) {
+        well_->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] { sounds_ = new SoundPlayer(soundfolder_, this); });
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::buildcontrols() {
@@ -167,7 +178,9 @@ void MainWindow::render() {
 }
 
 void MainWindow::playsound(std::string_view name) {
-    sounds_->play(name);
+    if (sounds_ != nullptr) {
+        sounds_->play(name);
+    }
 }
 
 void MainWindow::clockchanged() {

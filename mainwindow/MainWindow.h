@@ -40,6 +40,7 @@ signals:
     void endprogram();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -53,7 +54,8 @@ private:
 
     Game game_;
     SettingsStore& store_;
-    SoundPlayer* sounds_ = nullptr;
+    QString soundfolder_;
+    SoundPlayer* sounds_ = nullptr;  // loaded after the first paint
     QTimer* timer1_ = nullptr;
 
     Well* well_ = nullptr;

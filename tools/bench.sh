@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds optimised and runs every benchmark: the engine, the clock, start-up and memory against
-# a bare window of the same shape, and the cost of sitting still. Takes about four minutes.
+# a bare window of the same shape (with one sound effect and without), and the cost of sitting
+# still. Takes about four minutes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh
@@ -19,7 +20,7 @@ echo "== Clock (the real main window)"
 run "$b/clock_bench" 2>/dev/null
 echo
 echo "== Start-up and memory (alternating runs)"
-run "$b/startup_driver" "$b/startup_tarvelo" "$b/startup_floor" 15 2>/dev/null
+run "$b/startup_driver" 15 "$b/startup_tarvelo" "$b/startup_floor" "$b/startup_bare" 2>/dev/null
 echo
 echo "== Idle cost"
 run "$b/idle_bench" 2>/dev/null

@@ -37,9 +37,10 @@ QImage appiconimage(int size) {
     return image;
 }
 
+// The sizes a window manager asks for; the large ones come from the icon theme.
 QIcon appicon() {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    for (int size : {16, 24, 32, 48, 64}) {
         icon.addPixmap(QPixmap::fromImage(appiconimage(size)));
     }
     return icon;

@@ -4,6 +4,7 @@
 
 #include "GuiTest.h"
 #include "ProgressBar.h"
+#include "SoundPlayer.h"
 #include "Twips.h"
 
 class MainWindowTest : public GuiTest {};
@@ -23,6 +24,8 @@ TEST_F(MainWindowTest, OpensIdleWithTheDesignedPanels) {
     EXPECT_FALSE(action("m_pause")->isEnabled());
     EXPECT_FALSE(timer1()->isActive());
     EXPECT_EQ(timer1()->timerType(), Qt::PreciseTimer);
+    // The sounds load only after the first frame; they must still come.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->findChild<SoundPlayer*>() != nullptr; }));
 }
 
 // Qt hides menu titles that do not fit behind a button; all four must show at our width.
