@@ -3,13 +3,49 @@
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
+#include <QSettings>
 #include <QTranslator>
 
 #include "AppIcon.h"
 
+namespace {
+
+QtMessageHandler nextprinter = nullptr;
+
+// Without a sound device the game is silent, as it should be, and a session without a
+// runtime folder costs it nothing: neither is worth a line on the console.
+bool isnoise(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        return false;
+    }
+    const QLatin1StringView category(context.category != nullptr ? context.category : "");
+    return category.startsWith(QLatin1StringView("qt.multimedia")) ||
+           message == QLatin1StringView("No audio device detected") ||
+           message.startsWith(QLatin1StringView("PulseAudioService: ")) ||
+           message.startsWith(QLatin1StringView("QStandardPaths: XDG_RUNTIME_DIR not set"));
+}
+
+void printmessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (!isnoise(type, context, message)) {
+        nextprinter(type, context, message);
+    }
+}
+
+}  // namespace
+
+void quietmessages() {
+    nextprinter = qInstallMessageHandler(printmessage);
+}
+
 void prepareapplication(QApplication& app) {
     QApplication::setOrganizationName("Tarvelo");
     QApplication::setApplicationName("Tarvelo");
+    // Qt's own dialogs keep state of theirs (the colour picker's custom colours) in
+    // QtProject.conf beside our store. The game writes nothing but its store, so Qt's per-user
+    // settings point where no file can be made; ours name their file outright.
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        QSettings::setPath(format, QSettings::UserScope, "/dev/null");
+    }
     // The small UI face with Cyrillic glyphs; any sans with Cyrillic stands in.
     QFont::insertSubstitutions("MS Sans Serif", {"DejaVu Sans", "Liberation Sans", "Sans Serif"});
     QApplication::setFont(QFont("MS Sans Serif", 8));

@@ -2,5 +2,9 @@
 
 class QApplication;
 
+// Before anything else: keeps what Qt says about a missing sound device or session off the
+// console. Real problems still show.
+void quietmessages();
+
 // Font, Russian translations of Qt's own dialogs, icon and the names the settings live under.
 void prepareapplication(QApplication& app);

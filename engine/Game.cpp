@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -102,27 +101,6 @@ void Game::keydown(std::int64_t code) {
     } else if (code == 80 || code == 19) {
         pause();
     }
-}
-
-bool Game::qualifies() const {
-    return display.score >= topscore[9];
-}
-
-void Game::insertrecord(const std::string& name) {
-    const std::int64_t s = display.score;
-    int pos = 9;
-    for (int i = 9; i >= 0; --i) {
-        if (s >= topscore[i]) {
-            pos = i;
-        }
-    }
-    for (int i = 9; i > pos; --i) {
-        topscore[i] = topscore[i - 1];
-        topname[i] = topname[i - 1];
-    }
-    topscore[pos] = static_cast<std::int32_t>(
-        std::min<std::int64_t>(s, std::numeric_limits<std::int32_t>::max()));
-    topname[pos] = name;
 }
 
 void Game::resetidle() {

@@ -81,13 +81,14 @@ public:
     void gameover();
 
     // Records and the return to idle.
-    bool qualifies() const;  // the score on display enters the top ten
-    void insertrecord(const std::string& name);
+    bool qualifies() const;                      // the score on display enters the top ten
+    void insertrecord(const std::string& name);  // in memory only
+    void storerecord(SettingsStore& store, const std::string& name);  // and on disk at once
     void resetidle();
 
-    // The settings store.
+    // The settings store. Saving keeps the records another copy of the game stored meanwhile.
     void loadsettings(const SettingsStore& store);
-    void savesettings(SettingsStore& store) const;
+    void savesettings(SettingsStore& store);
 
     // Timer1; the host follows it through GameHost::clockchanged.
     void setclock(bool running);
@@ -107,9 +108,15 @@ private:
     int randomcolor();
     void progress();
     void levelup(int level);
+    void placerecord(std::int64_t score, const std::string& name);
+    void mergerecords(const SettingsStore& store);
+    void writesettings(SettingsStore& store) const;
 
     GameHost& host_;
     std::mt19937 rng_;
     bool landing_ = false;
     bool over_ = false;
+    // The records as this copy last read them from the store or wrote them there.
+    std::array<std::int32_t, 10> storedscore_{};
+    std::array<std::string, 10> storedname_{"-", "-", "-", "-", "-", "-", "-", "-", "-", "-"};
 };

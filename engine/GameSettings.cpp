@@ -4,49 +4,92 @@
 #include <charconv>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "Game.h"
 
 namespace {
 
-// Strict: the whole text must be a decimal number in range, or the row's default applies.
+// Blanks around a number are a hand edit, not a different value.
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// Otherwise strict: the whole text must be a decimal number in range, or the row's default
+// applies.
 std::optional<std::int64_t> parseint(const std::optional<std::string>& text, std::int64_t min,
                                      std::int64_t max) {
-    if (!text || text->empty()) {
+    if (!text) {
         return std::nullopt;
     }
+    const std::string_view digits = trimmed(*text);
     std::int64_t value = 0;
-    const char* first = text->data();
-    const char* last = first + text->size();
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (error != std::errc() || end != last || value < min || value > max) {
+    const char* last = digits.data() + digits.size();
+    const auto [end, error] = std::from_chars(digits.data(), last, value);
+    if (digits.empty() || error != std::errc() || end != last || value < min || value > max) {
         return std::nullopt;
     }
     return value;
 }
 
+// A flag is a word, True or False in any case, or any decimal number, fraction included:
+// non-zero is on. Read digit by digit, so no number is too long.
 std::optional<bool> parsebool(const std::optional<std::string>& text) {
     if (!text) {
         return std::nullopt;
     }
-    std::string lower = *text;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
+    std::string word(trimmed(*text));
+    std::transform(word.begin(), word.end(), word.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (lower == "true") {
-        return true;
+    if (word == "true" || word == "false") {
+        return word == "true";
     }
-    if (lower == "false") {
-        return false;
+    std::string_view number = word;
+    if (number.starts_with('-')) {
+        number.remove_prefix(1);
     }
-    if (const auto number = parseint(text, INT64_MIN, INT64_MAX)) {
-        return *number != 0;
+    const auto point = number.find('.');
+    const std::string_view whole = number.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : number.substr(point + 1);
+    const auto alldigits = [](std::string_view part) {
+        return std::all_of(part.begin(), part.end(),
+                           [](unsigned char c) { return std::isdigit(c) != 0; });
+    };
+    if (whole.size() + fraction.size() == 0 || !alldigits(whole) || !alldigits(fraction)) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    const auto nonzero = [](std::string_view part) {
+        return part.find_first_not_of('0') != std::string_view::npos;
+    };
+    return nonzero(whole) || nonzero(fraction);
 }
 
 constexpr std::int64_t kInt32Min = INT32_MIN;
 constexpr std::int64_t kInt32Max = INT32_MAX;
 constexpr const char* kKeyNames[] = {"Left", "Right", "Rotate", "Drop"};
+
+struct Records {
+    std::array<std::int32_t, 10> score{};
+    std::array<std::string, 10> name;
+};
+
+Records readrecords(const SettingsStore& store) {
+    Records r;
+    for (int n = 1; n <= 10; ++n) {
+        const auto value =
+            parseint(store.read("TopScores", "Record " + std::to_string(n)), kInt32Min, kInt32Max);
+        r.score[n - 1] = static_cast<std::int32_t>(value.value_or(0));
+    }
+    for (int n = 1; n <= 10; ++n) {
+        r.name[n - 1] = store.read("TopScores", "Name " + std::to_string(n)).value_or("-");
+    }
+    return r;
+}
 
 }  // namespace
 
@@ -63,20 +106,76 @@ void Game::loadsettings(const SettingsStore& store) {
     std::int32_t* keys[] = {&keyleft, &keyright, &keyrotate, &keydrop};
     const std::int32_t keydefaults[] = {37, 39, 38, 40};
     for (int i = 0; i < 4; ++i) {
-        const auto value = parseint(store.read("Keys", kKeyNames[i]), kInt32Min, kInt32Max);
+        // Only 1..255 can be bound in the dialog; anything else would leave the action dead.
+        const auto value = parseint(store.read("Keys", kKeyNames[i]), 1, 255);
         *keys[i] = static_cast<std::int32_t>(value.value_or(keydefaults[i]));
     }
-    for (int n = 1; n <= 10; ++n) {
-        const auto value =
-            parseint(store.read("TopScores", "Record " + std::to_string(n)), kInt32Min, kInt32Max);
-        topscore[n - 1] = static_cast<std::int32_t>(value.value_or(0));
-    }
-    for (int n = 1; n <= 10; ++n) {
-        topname[n - 1] = store.read("TopScores", "Name " + std::to_string(n)).value_or("-");
+    const Records stored = readrecords(store);
+    topscore = storedscore_ = stored.score;
+    topname = storedname_ = stored.name;
+}
+
+void Game::savesettings(SettingsStore& store) {
+    const bool written = store.update([&] {
+        mergerecords(store);
+        writesettings(store);
+    });
+    if (written) {
+        storedscore_ = topscore;
+        storedname_ = topname;
     }
 }
 
-void Game::savesettings(SettingsStore& store) const {
+void Game::storerecord(SettingsStore& store, const std::string& name) {
+    bool inserted = false;
+    const bool written = store.update([&] {
+        mergerecords(store);
+        insertrecord(name);
+        inserted = true;
+        writesettings(store);
+    });
+    if (!inserted) {
+        insertrecord(name);  // the store could not be had: kept here, merged at the next save
+    }
+    if (written) {
+        storedscore_ = topscore;
+        storedname_ = topname;
+    }
+}
+
+// Another copy of the game may have stored records since this one last read or wrote them:
+// its list is taken, and the records this copy added since go in on top of it.
+void Game::mergerecords(const SettingsStore& store) {
+    const Records stored = readrecords(store);
+    if (stored.score == storedscore_ && stored.name == storedname_) {
+        return;  // nobody else wrote: ours stands
+    }
+    std::vector<int> added;  // ours that the list we last saw does not hold
+    std::array<bool, 10> matched{};
+    for (int i = 0; i < 10; ++i) {
+        int j = 0;
+        while (j < 10 &&
+               (matched[j] || storedscore_[j] != topscore[i] || storedname_[j] != topname[i])) {
+            ++j;
+        }
+        if (j < 10) {
+            matched[j] = true;
+        } else {
+            added.push_back(i);
+        }
+    }
+    const auto ours = std::make_pair(topscore, topname);
+    topscore = stored.score;
+    topname = stored.name;
+    // Worst first, so that equal scores of ours keep their order.
+    for (auto i = added.rbegin(); i != added.rend(); ++i) {
+        if (ours.first[*i] >= topscore[9]) {
+            placerecord(ours.first[*i], ours.second[*i]);
+        }
+    }
+}
+
+void Game::writesettings(SettingsStore& store) const {
     store.write("Options", "Sound", sound ? "True" : "False");
     store.write("Options", "Animation", anim ? "True" : "False");
     for (int n = 1; n <= 4; ++n) {

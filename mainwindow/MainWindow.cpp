@@ -211,7 +211,7 @@ void MainWindow::showoverform(bool record) {
     if (overform_ == nullptr) {
         overform_ = new OverForm(game_, this);
         connect(overform_, &OverForm::ok, this,
-                [this](const QString& name) { game_.insertrecord(name.toStdString()); });
+                [this](const QString& name) { game_.storerecord(store_, name.toStdString()); });
         OverForm* form = overform_;
         connect(form, &Form::unloaded, this, [this, form] { overformclosed(form->recordmode()); });
         form->show();
@@ -251,8 +251,12 @@ void MainWindow::openform(const std::function<Form*()>& make) {
     form->show();
 }
 
-void MainWindow::exitprogram() {
+void MainWindow::savesettings() {
     game_.savesettings(store_);
+}
+
+void MainWindow::exitprogram() {
+    savesettings();
     emit endprogram();
 }
 

@@ -35,6 +35,11 @@ public:
     // Shows the engine's state in the controls.
     void render();
 
+    // Writes the options and records to the store, as the window does when it closes.
+    void savesettings();
+    // "Вы&ход": saves and ends the program at once, offering no record.
+    void exitprogram();
+
 signals:
     // The program must end now, without closing any window.
     void endprogram();
@@ -50,7 +55,6 @@ private:
     void openform(const std::function<Form*()>& make);
     void showoverform(bool record);
     void overformclosed(bool record);
-    void exitprogram();
 
     Game game_;
     SettingsStore& store_;

@@ -51,6 +51,13 @@ TEST_F(Records, AllDefaultListTakesEvenZero) {
     EXPECT_EQ(game.topname[0], "Anonymous");
 }
 
+// A pasted line break would split the table's line and the store's text; Cyrillic stays.
+TEST_F(Records, ControlCharactersInANameBecomeBlanks) {
+    constexpr char typed[] = "Ва\tня\r\n\x01\x1F\x7F!\0end";
+    insert(1000, std::string(typed, sizeof typed - 1));
+    EXPECT_EQ(game.topname[0], "Ва ня     ! end");
+}
+
 TEST_F(Records, HugeScoreIsStoredAtTheLargestRecord) {
     insert(std::int64_t{1} << 40, "x");
     EXPECT_EQ(game.topscore[0], INT32_MAX);

@@ -78,8 +78,9 @@ TEST_F(Settings, EverythingRoundTrips) {
 
 TEST_F(Settings, FlagsReadWordsInAnyCaseAndNumbers) {
     const std::pair<const char*, bool> cases[] = {
-        {"True", true}, {"FALSE", false}, {"true", true}, {"1", true},
-        {"0", false},   {"-1", true},     {"42", true},   {"fAlSe", false},
+        {"True", true}, {"FALSE", false}, {"true", true},   {"1", true},    {"0", false},
+        {"-1", true},   {"42", true},     {"fAlSe", false}, {"0.0", false}, {"1.5", true},
+        {" 0 ", false}, {"-0.00", false}, {"0.001", true},  {".5", true},   {"True ", true},
     };
     for (const auto& [text, expected] : cases) {
         store.set("Options", "Sound", text);
@@ -94,11 +95,12 @@ TEST_F(Settings, UnreadableValuesFallBackToTheirDefaults) {
     store.set("Colors", "1", "red");
     store.set("Colors", "2", "-5");
     store.set("Colors", "3", "16777216");
-    store.set("Colors", "4", "12 ");
+    store.set("Colors", "4", "1 2");
     store.set("Options", "Level", "9");
     store.set("Keys", "Left", "4294967296");
     store.set("Keys", "Right", "0x27");
     store.set("Keys", "Rotate", "3.5");
+    store.set("Keys", "Drop", "0");  // unbindable: the action would be dead
     store.set("TopScores", "Record 1", "lots");
     store.set("TopScores", "Record 2", "99999999999");
     game.sound = false;
@@ -111,6 +113,7 @@ TEST_F(Settings, UnreadableValuesFallBackToTheirDefaults) {
     EXPECT_EQ(game.keyleft, 37);
     EXPECT_EQ(game.keyright, 39);
     EXPECT_EQ(game.keyrotate, 38);
+    EXPECT_EQ(game.keydrop, 40);
     EXPECT_EQ(game.topscore[0], 0);
     EXPECT_EQ(game.topscore[1], 0);
     for (const char* level : {"0", "-1", "abc"}) {
@@ -118,9 +121,33 @@ TEST_F(Settings, UnreadableValuesFallBackToTheirDefaults) {
         game.loadsettings(store);
         EXPECT_EQ(game.startlevel, 1) << level;
     }
-    store.set("Options", "Level", "8");
+    for (const char* key : {"256", "-1", "nan"}) {
+        store.set("Keys", "Left", key);
+        game.loadsettings(store);
+        EXPECT_EQ(game.keyleft, 37) << key;
+    }
+    for (const char* flag : {"", "-", ".", "1e3", "1.2.3", "inf", "nan"}) {
+        store.set("Options", "Sound", flag);
+        game.sound = false;
+        game.loadsettings(store);
+        EXPECT_TRUE(game.sound) << flag;
+    }
+}
+
+TEST_F(Settings, BlanksAroundNumbersAndUnnamedKeysAreKept) {
+    store.set("Options", "Level", " 5");
+    store.set("Colors", "2", "\t255 ");
+    store.set("Keys", "Left", "7");  // no name, but a code a keyboard may send
+    store.set("Keys", "Right", "255");
+    store.set("Keys", "Rotate", "1");
+    store.set("TopScores", "Record 1", " 42 ");
     game.loadsettings(store);
-    EXPECT_EQ(game.startlevel, 8);
+    EXPECT_EQ(game.startlevel, 5);
+    EXPECT_EQ(game.palette[2], 255u);
+    EXPECT_EQ(game.keyleft, 7);
+    EXPECT_EQ(game.keyright, 255);
+    EXPECT_EQ(game.keyrotate, 1);
+    EXPECT_EQ(game.topscore[0], 42);
 }
 
 TEST_F(Settings, StoredOrderIsKeptNotSorted) {

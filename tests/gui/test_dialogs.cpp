@@ -1,6 +1,7 @@
 // Windows opened from the menu: a wrong order pauses nothing, leaves the main window disabled,
 // or lets a cancelled dialog change the game.
 #include <QColorDialog>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -239,6 +240,9 @@ TEST_F(ColorsTest, CustomColoursStartBlackAndLastOneOpening) {
     form->close();
     openfrommenu<ColorForm>("m_colors")->close();
     EXPECT_TRUE(allblack());
+    // Qt would keep the custom colours in a file of its own; the game writes only its store.
+    QTest::qWait(0);
+    EXPECT_FALSE(QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") + "/QtProject.conf"));
 }
 
 TEST_F(ColorsTest, NewColoursShowAsTheEngineDrawsAgain) {

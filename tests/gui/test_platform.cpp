@@ -1,8 +1,13 @@
-// The settings file and the sounds: the wrong store loses settings; a bad sound must stay silent.
+// The settings file, the process and the sounds: the wrong store or an unhandled signal loses
+// settings and records; a bad sound must stay silent.
+#include <signal.h>
+
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
+#include <fstream>
 
 #include <QSoundEffect>
 
@@ -51,6 +56,79 @@ TEST(QtSettingsStoreTest, HandEditedListsReadAsTheirText) {
     QtSettingsStore store(path);
     EXPECT_EQ(store.read("TopScores", "Name 1"), "a,b");
     EXPECT_EQ(store.read("TopScores", "Record 1"), "12");
+}
+
+namespace {
+struct SilentHost : GameHost {
+    void playsound(std::string_view) override {}
+    void clockchanged() override {}
+    void blinkstep(int) override {}
+    void opengameover(bool) override {}
+};
+}  // namespace
+
+// Two copies of the game on one store: the one that saves last must not write over the other's
+// record, and none may be stored twice.
+TEST(QtSettingsStoreTest, TwoCopiesKeepEachOthersRecords) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Tarvelo.conf");
+    SilentHost host;
+    QtSettingsStore storea(file), storeb(file);
+    Game a(host), b(host);
+    a.loadsettings(storea);
+    b.loadsettings(storeb);
+    b.display.score = 300;
+    b.storerecord(storeb, "Борис");
+    a.display.score = 200;
+    a.storerecord(storea, "Аня");
+    b.savesettings(storeb);  // closing, one after the other
+    a.savesettings(storea);
+    b.savesettings(storeb);
+
+    QtSettingsStore again(file);
+    Game c(host);
+    c.loadsettings(again);
+    EXPECT_EQ(c.topname[0], "Борис");
+    EXPECT_EQ(c.topscore[0], 300);
+    EXPECT_EQ(c.topname[1], "Аня");
+    EXPECT_EQ(c.topscore[1], 200);
+    EXPECT_EQ(c.topname[2], "-");
+    EXPECT_EQ(c.topscore[2], 0);
+    EXPECT_EQ(a.topname, c.topname);  // each copy now shows both
+    EXPECT_FALSE(QFile::exists(file + ".update.lock"));
+}
+
+// A logout sends SIGTERM: the real program must save a complete store and end normally.
+TEST(Process, SigtermSavesAndEnds) {
+    QTemporaryDir config;
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", config.path());
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(environment);
+    program.start(TARVELO_PROGRAM, {});
+    ASSERT_TRUE(program.waitForStarted());
+    // Wait until the program catches SIGTERM: bit 15 of the mask of caught signals.
+    const auto catches = [&] {
+        std::ifstream status("/proc/" + std::to_string(program.processId()) + "/status");
+        std::string line;
+        while (std::getline(status, line)) {
+            if (line.rfind("SigCgt:", 0) == 0) {
+                return (std::stoull(line.substr(7), nullptr, 16) >> (SIGTERM - 1) & 1) != 0;
+            }
+        }
+        return false;
+    };
+    ASSERT_TRUE(QTest::qWaitFor(catches, 20000));
+    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(20000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    const QSettings stored(config.filePath("Tarvelo/Tarvelo.conf"), QSettings::IniFormat);
+    EXPECT_EQ(stored.allKeys().size(), 31);
+    EXPECT_EQ(stored.value("TopScores/Name 10").toString(), "-");
+    EXPECT_EQ(QDir(config.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              QStringList{"Tarvelo"});
 }
 
 TEST(Sounds, OurFiveSoundsAreShortWaves) {
