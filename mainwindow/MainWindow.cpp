@@ -1,6 +1,5 @@
 #include "MainWindow.h"
 
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -42,6 +41,7 @@ MainWindow::MainWindow(SettingsStore& store, const QString& soundfolder)
     });
     buildcontrols();
     buildmenu();
+    keepenabledlook();
     game_.loadsettings(store_);
     render();
     well_->installEventFilter(this);  // to load the sounds once the first frame is painted
@@ -124,8 +124,8 @@ void MainWindow::buildmenu() {
 
     QMenu* m_beglevel = menuBar()->addMenu("Нач. &уровень");
     m_beglevel->setObjectName("m_beglevel");
-    m_level_ = new QActionGroup(this);
-    m_level_->setExclusive(true);
+    // Check marks, as on the options, rather than an exclusive group's radio dots: render()
+    // keeps exactly one checked.
     for (int i = 1; i <= Game::kMaxLevel; ++i) {
         QAction* item = add(m_beglevel, "", "&" + QString::number(i), [this, i] {
             game_.startlevel = i;  // the running game keeps its speed
@@ -133,7 +133,7 @@ void MainWindow::buildmenu() {
         });
         item->setObjectName(QString("m_level%1").arg(i));
         item->setCheckable(true);
-        m_level_->addAction(item);
+        m_level_[i - 1] = item;
     }
 
     QMenu* m_options = menuBar()->addMenu("&Настройки");
@@ -154,6 +154,30 @@ void MainWindow::buildmenu() {
     m_hehelp->addSeparator();
     add(m_hehelp, "m_about", "&О программе",
         [this] { openform([this] { return new AboutForm(this); }); });
+
+    // A menu closed with Esc leaves the menu bar holding the keyboard, and the arrows would
+    // open menus instead of moving the pair. However a menu closes, the keys go back to the
+    // game, once the menu bar has done what it does on closing.
+    for (QMenu* menu : {m_game, m_beglevel, m_options, m_hehelp}) {
+        connect(menu, &QMenu::aboutToHide, this, [this] {
+            QTimer::singleShot(0, this, [this] {
+                if (focusWidget() == menuBar()) {
+                    centralWidget()->setFocus();
+                }
+            });
+        });
+    }
+}
+
+// A dialog disables the window, but the game never greys itself: disabled, it is drawn as it
+// is when a dialog merely has the focus.
+void MainWindow::keepenabledlook() {
+    QPalette colors = palette();
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto r = static_cast<QPalette::ColorRole>(role);
+        colors.setColor(QPalette::Disabled, r, colors.color(QPalette::Inactive, r));
+    }
+    setPalette(colors);
 }
 
 void MainWindow::render() {
@@ -171,7 +195,9 @@ void MainWindow::render() {
     m_pause_->setEnabled(d.pauseenabled);
     m_sound_->setChecked(game_.sound);
     m_anim_->setChecked(game_.anim);
-    m_level_->actions().at(game_.startlevel - 1)->setChecked(true);
+    for (int i = 1; i <= Game::kMaxLevel; ++i) {
+        m_level_[i - 1]->setChecked(i == game_.startlevel);
+    }
     well_->update();
     preview_->update();
     perc_->update();

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <array>
 #include <functional>
 
 #include "Game.h"
@@ -11,7 +12,6 @@ class OverForm;
 class Preview;
 class ProgressBar;
 class QAction;
-class QActionGroup;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -52,6 +52,7 @@ protected:
 private:
     void buildcontrols();
     void buildmenu();
+    void keepenabledlook();
     void openform(const std::function<Form*()>& make);
     void showoverform(bool record);
     void overformclosed(bool record);
@@ -75,7 +76,7 @@ private:
     QAction* m_pause_ = nullptr;
     QAction* m_sound_ = nullptr;
     QAction* m_anim_ = nullptr;
-    QActionGroup* m_level_ = nullptr;
+    std::array<QAction*, Game::kMaxLevel> m_level_{};
 
     QPointer<OverForm> overform_;
 };

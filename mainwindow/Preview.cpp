@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "Game.h"
+#include "Shapes.h"
 #include "Twips.h"
 
 namespace {
@@ -15,14 +16,9 @@ Preview::Preview(const Game& game, QWidget* parent) : QWidget(parent), game_(gam
 
 void Preview::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(1.0 / 15, 1.0 / 15);
-    p.translate(-kLeft, -kTop);
-    p.setPen(QPen(palette().color(QPalette::WindowText), 0));
-    p.setBrush(colorref(DisplayState::kWellColor));
-    p.drawRect(QRectF(kLeft, kTop, kWidth - 15, kHeight - 15));
+    drawbox(p, rect(), colorref(DisplayState::kWellColor));
     for (int i = 0; i < 2; ++i) {
-        p.setBrush(colorref(game_.display.next[i]));
-        p.drawEllipse(QRectF(3372 + 240 * i, 768, 240, 240));
+        const QRect circle = twrect(3372 + 240 * i, 768, 240, 240).translated(-pos());
+        drawball(p, circle, colorref(game_.display.next[i]));
     }
 }

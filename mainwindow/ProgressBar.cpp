@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "Game.h"
+#include "Shapes.h"
 #include "Twips.h"
 
 ProgressBar::ProgressBar(const Game& game, QWidget* parent) : QWidget(parent), game_(game) {
@@ -16,15 +17,9 @@ int ProgressBar::filledwidth() const {
 
 void ProgressBar::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const QColor ink = palette().color(QPalette::WindowText);
-    const QRect frame = rect().adjusted(0, 0, -1, -1);
-    p.setPen(ink);
-    p.setBrush(colorref(DisplayState::kWellColor));
-    p.drawRect(frame);
-    const int width = filledwidth();
+    drawbox(p, rect(), colorref(DisplayState::kWellColor));
+    const int width = std::min(filledwidth(), this->width());
     if (game_.display.countersvisible && width > 0) {
-        const QRect bar(0, 0, std::min(width, frame.width()), frame.height());
-        p.setBrush(QBrush(ink, Qt::FDiagPattern));  // downward diagonal hatching
-        p.drawRect(bar);
+        drawbox(p, QRect(0, 0, width, height()), QBrush(Qt::black, Qt::FDiagPattern));
     }
 }

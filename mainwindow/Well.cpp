@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "Game.h"
+#include "Shapes.h"
 #include "Twips.h"
 
 namespace {
@@ -17,28 +18,22 @@ Well::Well(const Game& game, QWidget* parent) : QWidget(parent), game_(game) {
 
 void Well::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(1.0 / 15, 1.0 / 15);  // draw in twips
-    p.translate(-kLeft, -kTop);
-    QPen outline(palette().color(QPalette::WindowText), 0);  // cosmetic: one pixel
-    p.setPen(outline);
-
-    p.setBrush(colorref(DisplayState::kWellColor));
-    p.drawRect(QRectF(1440, 240, 1452 - 15, 3612));  // keep the right edge inside
-
+    // Shapes are placed in twips from the client area's corner, as the layout gives them.
+    const auto place = [this](int left, int top, int width, int height) {
+        return twrect(left, top, width, height).translated(-pos());
+    };
+    drawbox(p, place(1440, 240, 1452, 3612), colorref(DisplayState::kWellColor));
     const DisplayState& d = game_.display;
     for (int i = 0; i < 90; ++i) {
         if (d.ball[i].visible) {
             const int x = i % 6;
             const int y = i / 6;
-            p.setBrush(colorref(d.ball[i].color));
-            p.drawEllipse(QRectF(1440 + 240 * x, 240 + 240 * y, 240, 240));
+            drawball(p, place(1440 + 240 * x, 240 + 240 * y, 240, 240), colorref(d.ball[i].color));
         }
     }
-    p.setBrush(colorref(0x0080FFFF));
     for (const auto& marker : d.curs) {
         if (marker.visible) {
-            p.drawRect(QRectF(1440 + 240 * marker.column, 3840, 252, 132));
+            drawbox(p, place(1440 + 240 * marker.column, 3840, 252, 132), colorref(0x0080FFFF));
         }
     }
 }

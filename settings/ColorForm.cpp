@@ -7,6 +7,7 @@
 #include "Controls.h"
 #include "DisplayState.h"
 #include "Game.h"
+#include "Shapes.h"
 #include "Twips.h"
 
 namespace {
@@ -61,13 +62,8 @@ void ColorForm::pickcolor(int index) {
 
 void ColorForm::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(1.0 / 15, 1.0 / 15);
-    p.setPen(QPen(palette().color(QPalette::WindowText), 0));
-    p.setBrush(colorref(DisplayState::kWellColor));
-    p.drawRect(QRectF(240, 240, 1572, 612));
+    drawbox(p, twrect(240, 240, 1572, 612), colorref(DisplayState::kWellColor));
     for (int n = 1; n <= 4; ++n) {
-        p.setBrush(colorref(col_[n]));
-        p.drawEllipse(QRectF(kSwatchLeft[n], 360, 240, 240));
+        drawball(p, twrect(kSwatchLeft[n], 360, 240, 240), colorref(col_[n]));
     }
 }

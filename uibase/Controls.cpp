@@ -28,6 +28,7 @@ QLabel* makecell(QWidget* parent, QRect geometry) {
     cell->setAutoFillBackground(true);
     QPalette colors = cell->palette();
     colors.setColor(QPalette::Window, colorref(DisplayState::kWellColor));
+    colors.setColor(QPalette::WindowText, Qt::black);  // the outline, as every shape's
     cell->setPalette(colors);
     return cell;
 }
