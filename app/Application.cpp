@@ -40,6 +40,8 @@ void quietmessages() {
 void prepareapplication(QApplication& app) {
     QApplication::setOrganizationName("Tarvelo");
     QApplication::setApplicationName("Tarvelo");
+    // Under Wayland the compositor finds our icon and menu entry by this name.
+    QGuiApplication::setDesktopFileName("org.example.tarvelo");
     // Qt's own dialogs keep state of theirs (the colour picker's custom colours) in
     // QtProject.conf beside our store. The game writes nothing but its store, so Qt's per-user
     // settings point where no file can be made; ours name their file outright.
