@@ -31,6 +31,10 @@ MainWindow::MainWindow(SettingsStore& store, const QString& soundfolder)
       soundfolder_(soundfolder.isEmpty() ? QCoreApplication::applicationDirPath() + "/sounds"
                                          : soundfolder) {
     setWindowTitle("Tarvelo");
+    // Fixed size, so no maximise button, in a window manager's title bar or Qt's own.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     timer1_ = new QTimer(this);
     timer1_->setObjectName("Timer1");
     timer1_->setTimerType(Qt::PreciseTimer);

@@ -94,11 +94,21 @@ TEST(KeyCode, KeypadKeysHaveTheirOwnCodes) {
     EXPECT_EQ(codeof(Qt::Key_Home, Qt::KeypadModifier), 36);
 }
 
-TEST(KeyCode, PhysicalKeyWinsOverTheLayout) {
+// Only a non-Latin character goes by the key's place: a virtual keyboard's own key codes (Left
+// arriving as the code of the 1 key) must not turn arrows, F-keys or letters into other keys.
+TEST(KeyCode, PlaceCountsOnlyForNonLatinCharacters) {
     EXPECT_EQ(codeof(0x0417, Qt::NoModifier, 33), 80);   // Russian Ze on the P key
     EXPECT_EQ(codeof(0x0424, Qt::NoModifier, 38), 65);   // Ef on the A key
     EXPECT_EQ(codeof(0x0425, Qt::NoModifier, 34), 219);  // Kha on the [ key
     EXPECT_EQ(codeof(Qt::Key_Z, Qt::ShiftModifier, 52), 90);
+    EXPECT_EQ(codeof(Qt::Key_Left, Qt::NoModifier, 10), 37);  // 10 is where 1 sits
+    EXPECT_EQ(codeof(Qt::Key_Down, Qt::NoModifier, 38), 40);
+    EXPECT_EQ(codeof(Qt::Key_F2, Qt::NoModifier, 33), 113);
+    EXPECT_EQ(codeof(Qt::Key_Space, Qt::NoModifier, 24), 32);
+    EXPECT_EQ(codeof(Qt::Key_A, Qt::NoModifier, 24), 65);  // French A on the Q key
+    EXPECT_EQ(codeof(Qt::Key_P, Qt::NoModifier, 11), 80);
+    EXPECT_EQ(codeof(Qt::Key_Eacute, Qt::NoModifier, 11), '2');  // French digit row
+    EXPECT_EQ(codeof(Qt::Key_Period, Qt::NoModifier, 61), 191);  // Russian . on the / key
 }
 
 TEST(KeyCode, KeysWithoutACodeMatchNothing) {
