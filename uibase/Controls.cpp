@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "DisplayState.h"
+#include "Cell.h"
 #include "Twips.h"
 
 QLabel* makelabel(QWidget* parent, const char* name, const QString& text, QRect geometry,
@@ -21,16 +21,8 @@ QLabel* makelabel(QWidget* parent, const char* name, const QString& text, QRect 
     return label;
 }
 
-QLabel* makecell(QWidget* parent, QRect geometry) {
-    auto* cell = new QLabel(parent);
-    cell->setGeometry(geometry);
-    cell->setFrameShape(QFrame::Box);
-    cell->setAutoFillBackground(true);
-    QPalette colors = cell->palette();
-    colors.setColor(QPalette::Window, colorref(DisplayState::kWellColor));
-    colors.setColor(QPalette::WindowText, Qt::black);  // the outline, as every shape's
-    cell->setPalette(colors);
-    return cell;
+QWidget* makecell(QWidget* parent, QRect geometry) {
+    return new Cell(parent, geometry);
 }
 
 QPushButton* makebutton(QWidget* parent, const char* name, const QString& text, QRect geometry) {

@@ -14,7 +14,7 @@ QLabel* makelabel(QWidget* parent, const char* name, const QString& text, QRect 
                   Qt::Alignment alignment = Qt::AlignCenter, double points = 0);
 
 // A light yellow cell with a thin outline, behind a value.
-QLabel* makecell(QWidget* parent, QRect geometry);
+QWidget* makecell(QWidget* parent, QRect geometry);
 
 QPushButton* makebutton(QWidget* parent, const char* name, const QString& text, QRect geometry);
 
