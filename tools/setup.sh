@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Tarvelo needs to build, test and run, when any is missing.
+# Installs the Debian packages Tarvelo needs to build, test and run, and any named as arguments,
+# when one is missing.
 set -euo pipefail
 
 packages=(
@@ -7,6 +8,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-wayland
     libgtest-dev libbenchmark-dev
     fonts-dejavu-core
+    "$@"
 )
 
 missing=()
