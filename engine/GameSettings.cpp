@@ -130,7 +130,11 @@ void Game::storerecord(SettingsStore& store, const std::string& name) {
     bool inserted = false;
     const bool written = store.update([&] {
         mergerecords(store);
-        insertrecord(name);
+        // Other copies' records may have filled the list since this one looked; the tenth
+        // place goes to the better score.
+        if (qualifies()) {
+            insertrecord(name);
+        }
         inserted = true;
         writesettings(store);
     });
