@@ -1,10 +1,13 @@
 #include "QtSettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
 namespace {
 QString path(std::string_view section, std::string_view key) {
@@ -34,28 +37,111 @@ std::optional<std::string> QtSettingsStore::read(std::string_view section,
 }
 
 void QtSettingsStore::write(std::string_view section, std::string_view key, std::string_view text) {
+    if (!updating_) {
+        update([&] { write(section, key, text); });
+        return;
+    }
     settings_->setValue(path(section, key),
                         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-// QSettings writes through a temporary file that replaces the store whole, so a failed write
-// leaves the old store as it was.
+// QSettings keeps values it failed to write in a cache that every QSettings on the same file
+// shares, and a later successful write would put them over what another copy stored since.
+// So the store itself is only ever read: each update writes a draft under a name used once,
+// and the draft replaces the store only when it is wholly written.
 bool QtSettingsStore::update(const std::function<void()>& change) {
     QDir().mkpath(QFileInfo(file_).absolutePath());
-    QLockFile lock(file_ + ".update.lock");  // QSettings holds "<file>.lock" itself while it syncs
+    // A holder that was killed is taken over at once, or, killed before it wrote its name into
+    // the lock, after the stale time; an update takes milliseconds.
+    QLockFile lock(file_ + ".update.lock");
+    lock.setStaleLockTime(10000);
     if (!lock.tryLock(2000)) {
         report(false);
         return false;
     }
-    // A fresh QSettings rereads what other copies stored and starts with a clean status.
-    settings_.reset();
-    settings_ = std::make_unique<QSettings>(file_, QSettings::IniFormat);
-    settings_->sync();
+    removeleftovers();
+    const QString draft = QString("%1.update-%2-%3")
+                              .arg(file_)
+                              .arg(QCoreApplication::applicationPid())
+                              .arg(++drafts_);
+    if (!copystore(draft)) {
+        QFile::remove(draft);
+        report(false);
+        return false;
+    }
+    settings_ = std::make_unique<QSettings>(draft, QSettings::IniFormat);
+    updating_ = true;
     change();
+    updating_ = false;
     settings_->sync();
-    const bool written = settings_->status() == QSettings::NoError;
+    bool written = settings_->status() == QSettings::NoError && readsback(*settings_, draft);
+    settings_.reset();
+    std::error_code error;
+    if (written) {
+        std::filesystem::rename(draft.toStdWString(), file_.toStdWString(), error);
+        written = !error;
+    }
+    if (!written) {
+        QFile::remove(draft);
+    }
+    settings_ = std::make_unique<QSettings>(file_, QSettings::IniFormat);
     report(written);
     return written;
+}
+
+// The draft starts as the store's exact bytes; without a store, empty.
+bool QtSettingsStore::copystore(const QString& draft) const {
+    QFile copy(draft);
+    if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        return false;
+    }
+    QFile store(file_);
+    QByteArray bytes;
+    if (store.open(QIODevice::ReadOnly)) {
+        bytes = store.readAll();
+        if (store.error() != QFileDevice::NoError) {
+            return false;
+        }
+    } else if (store.exists()) {
+        return false;  // an unreadable store must not be replaced by one without its records
+    }
+    copy.write(bytes);
+    copy.close();
+    // A short write on a full disk goes unreported; the size tells.
+    return copy.error() == QFileDevice::NoError && QFileInfo(draft).size() == bytes.size();
+}
+
+// QSettings reports success for a file that a full disk or a size limit cut short, so the
+// draft is read back under a second name, which QSettings has no cache for.
+bool QtSettingsStore::readsback(const QSettings& settings, const QString& draft) const {
+    const QString check = draft + "-check";
+    std::error_code error;
+    std::filesystem::create_hard_link(draft.toStdWString(), check.toStdWString(), error);
+    if (error) {
+        std::filesystem::copy_file(draft.toStdWString(), check.toStdWString(), error);
+    }
+    bool same = !error;
+    if (same) {
+        const QSettings reread(check, QSettings::IniFormat);
+        const QStringList keys = settings.allKeys();
+        same = reread.status() == QSettings::NoError && reread.allKeys().size() == keys.size() &&
+               std::all_of(keys.begin(), keys.end(), [&](const QString& key) {
+                   return reread.value(key) == settings.value(key);
+               });
+    }
+    QFile::remove(check);
+    return same;
+}
+
+// Drafts of copies that were killed, and QSettings' own files for them. Only the lock's holder
+// writes a draft, so under the lock every one left is stale.
+void QtSettingsStore::removeleftovers() const {
+    const QFileInfo store(file_);
+    QDir folder = store.absoluteDir();
+    for (const QString& name :
+         folder.entryList({store.fileName() + ".update-*"}, QDir::Files | QDir::Hidden)) {
+        folder.remove(name);
+    }
 }
 
 // One warning when writing starts to fail, not one for every save.

@@ -1,9 +1,11 @@
 // The settings file, the process and the sounds: the wrong store or an unhandled signal loses
 // settings and records; a bad sound must stay silent.
 #include <signal.h>
+#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -96,6 +98,69 @@ TEST(QtSettingsStoreTest, TwoCopiesKeepEachOthersRecords) {
     EXPECT_EQ(c.topscore[2], 0);
     EXPECT_EQ(a.topname, c.topname);  // each copy now shows both
     EXPECT_FALSE(QFile::exists(file + ".update.lock"));
+
+    // A copy that looked before the list filled up: its score no longer enters the list and
+    // must not take the tenth place from a better record.
+    QtSettingsStore stored(file);
+    Game d(host);
+    d.loadsettings(stored);
+    for (int i = 0; i < 8; ++i) {
+        b.display.score = 1000 + i;
+        b.storerecord(storeb, "B" + std::to_string(i));
+    }
+    d.display.score = 100;
+    ASSERT_TRUE(d.qualifies());
+    d.storerecord(stored, "Дима");
+    EXPECT_EQ(d.topname[9], "Аня");
+    EXPECT_EQ(d.topscore[9], 200);
+    EXPECT_EQ(QtSettingsStore(file).read("TopScores", "Name 10"), "Аня");
+}
+
+// A write that fails (a full disk, here a file size limit) must neither cut the store short
+// nor leave anything in memory that a later write of ours puts over a record another copy
+// stored meanwhile. QSettings notices a write that fails at once, but not one cut short.
+TEST(QtSettingsStoreTest, FailedWriteLosesNoRecordOfOthers) {
+    for (const bool cutshort : {false, true}) {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Tarvelo.conf"), theirs = dir.filePath("theirs.conf");
+        SilentHost host;
+        QtSettingsStore ours(file);
+        Game a(host);
+        a.loadsettings(ours);
+        a.savesettings(ours);
+        {
+            rlimit limit{};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            const rlimit saved = limit;
+            limit.rlim_cur = cutshort ? static_cast<rlim_t>(QFileInfo(file).size()) + 2 : 0;
+            const auto handler = signal(SIGXFSZ, SIG_IGN);
+            setrlimit(RLIMIT_FSIZE, &limit);
+            a.display.score = 200;
+            a.storerecord(ours, "Аня");
+            setrlimit(RLIMIT_FSIZE, &saved);
+            signal(SIGXFSZ, handler);
+        }
+        {
+            // Another copy stores a record; its file replaces ours, as its own write would.
+            ASSERT_TRUE(QFile::copy(file, theirs));
+            QtSettingsStore store(theirs);
+            Game b(host);
+            b.loadsettings(store);
+            EXPECT_EQ(b.topname[0], "-") << cutshort;
+            b.display.score = 300;
+            b.storerecord(store, "Борис");
+        }
+        ASSERT_TRUE(QFile::remove(file) && QFile::rename(theirs, file));
+        a.savesettings(ours);
+
+        const QSettings stored(file, QSettings::IniFormat);
+        EXPECT_EQ(stored.allKeys().size(), 31) << cutshort;
+        EXPECT_EQ(stored.value("TopScores/Name 1").toString(), "Борис") << cutshort;
+        EXPECT_EQ(stored.value("TopScores/Name 2").toString(), "Аня") << cutshort;
+        EXPECT_EQ(stored.value("TopScores/Record 2").toString(), "200") << cutshort;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{"Tarvelo.conf"});
+    }
 }
 
 // A logout sends SIGTERM: the real program must save a complete store and end normally.
