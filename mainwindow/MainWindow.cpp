@@ -51,12 +51,18 @@ MainWindow::MainWindow(SettingsStore& store, const QString& soundfolder)
     well_->installEventFilter(this);  // to load the sounds once the first frame is painted
 }
 
-// Qt Multimedia and the five decoders start after the first frame, so the window never waits
-// for them; a sound asked for before then is skipped.
+// The sounds are read, and the sound server reached, after the first frame, so the window
+// never waits for them; a sound asked for before then is skipped. With the Sound option off
+// the server is not reached at all.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == well_ && event->type() == QEvent::Paint) {
         well_->removeEventFilter(this);
-        QTimer::singleShot(0, this, [this] { sounds_ = new SoundPlayer(soundfolder_, this); });
+        QTimer::singleShot(0, this, [this] {
+            sounds_ = new SoundPlayer(soundfolder_, this);
+            if (game_.sound) {
+                sounds_->prepare();
+            }
+        });
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -142,7 +148,12 @@ void MainWindow::buildmenu() {
 
     QMenu* m_options = menuBar()->addMenu("&Настройки");
     m_options->setObjectName("m_options");
-    m_sound_ = add(m_options, "m_sound", "&Звук", [this](bool on) { game_.sound = on; });
+    m_sound_ = add(m_options, "m_sound", "&Звук", [this](bool on) {
+        game_.sound = on;
+        if (on && sounds_ != nullptr) {
+            sounds_->prepare();
+        }
+    });
     m_anim_ = add(m_options, "m_anim", "&Анимация", [this](bool on) { game_.anim = on; });
     m_sound_->setCheckable(true);
     m_anim_->setCheckable(true);

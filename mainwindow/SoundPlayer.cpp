@@ -1,37 +1,39 @@
 #include "SoundPlayer.h"
 
-#include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
+#include "PulseOutput.h"
 
-SoundPlayer::SoundPlayer(const QString& folder, QObject* parent) : QObject(parent) {
+SoundPlayer::SoundPlayer(const QString& folder, QObject* parent, Opener opener)
+    : QObject(parent), opener_(std::move(opener)) {
     for (const char* name : {"drop", "rotate", "got", "level", "gameover"}) {
-        const QString path = folder + '/' + QString::fromLatin1(name) + ".wav";
-        if (!QFileInfo(path).isFile()) {
-            continue;
+        if (auto wave = readwave(folder + '/' + QString::fromLatin1(name) + ".wav")) {
+            waves_.emplace(name, std::move(*wave));
         }
-        auto* effect = new QSoundEffect(this);
-        effect->setSource(QUrl::fromLocalFile(path));
-        effects_.emplace(name, effect);
+    }
+    if (!opener_) {
+        opener_ = [](Waves waves) { return std::make_unique<PulseOutput>(std::move(waves)); };
+    }
+}
+
+SoundPlayer::~SoundPlayer() = default;
+
+void SoundPlayer::prepare() {
+    if (output_ == nullptr && !waves_.empty()) {
+        output_ = opener_(waves_);
     }
 }
 
 void SoundPlayer::play(std::string_view name) {
-    const auto it = effects_.find(name);
-    if (it == effects_.end()) {
+    if (!waves_.contains(name)) {
         return;
     }
-    QSoundEffect* effect = it->second;
-    if (effect->status() == QSoundEffect::Error) {
-        return;  // not a wave we can play, or no audio device
+    prepare();
+    const unsigned sound = output_->play(std::string(name));
+    if (playing_) {
+        output_->stop(*playing_);
     }
-    if (playing_ != nullptr) {
-        playing_->stop();
-    }
-    effect->play();
-    playing_ = effect;
+    playing_ = sound;
 }
 
 bool SoundPlayer::loaded(std::string_view name) const {
-    return effects_.contains(name);
+    return waves_.contains(name);
 }

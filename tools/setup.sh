@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake
-    qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-wayland
+    qt6-base-dev qt6-multimedia-dev libpulse-dev pkg-config qt6-translations-l10n qt6-wayland
     libgtest-dev libbenchmark-dev
     fonts-dejavu-core
     "$@"
