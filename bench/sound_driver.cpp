@@ -1,0 +1,76 @@
+// Plays a removal, a level-up and a game over through the real main window and its sound
+// player, then one sound cut off by another, and prints when each sound was asked for
+// (wall-clock seconds, name), for tools/soundcheck.sh to set against what was heard.
+#include <QApplication>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <ctime>
+
+#include "MainWindow.h"
+#include "QtSettingsStore.h"
+
+namespace {
+
+class TimedWindow : public MainWindow {
+public:
+    using MainWindow::MainWindow;
+    void playsound(std::string_view name) override {
+        timespec now{};
+        clock_gettime(CLOCK_REALTIME, &now);
+        std::printf("%.6f %.*s\n", static_cast<double>(now.tv_sec) + now.tv_nsec / 1e9,
+                    static_cast<int>(name.size()), name.data());
+        std::fflush(stdout);
+        MainWindow::playsound(name);
+    }
+};
+
+void wait(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// A column of three balls of the first colour under the pair, which is of that colour too.
+void stack(Game& game) {
+    game.board = {};
+    for (int y = 12; y < 15; ++y) {
+        game.board[0][y] = 1;
+    }
+    game.pairx = 0;
+    game.paircolor1 = game.paircolor2 = 1;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    QtSettingsStore store(dir.filePath("driver.conf"));
+    TimedWindow window(store, TARVELO_SOUNDS_DIR);
+    Game& game = window.game();
+    game.anim = false;
+    window.show();
+    wait(2000);  // the sounds are read and reach the server after the first paint
+
+    game.start();
+    stack(game);
+    game.keydown(game.keydrop);  // a drop that removes a group
+    wait(1500);
+    stack(game);
+    game.display.col = 99;  // the hundredth group
+    game.keydown(game.keydrop);
+    wait(2000);
+    game.board = {};
+    for (int y = 2; y < 15; ++y) {
+        game.board[2][y] = static_cast<std::int16_t>(1 + y % 2);
+    }
+    game.keydown(game.keydrop);  // the well is full
+    wait(2000);
+    window.playsound("level");
+    wait(250);
+    window.playsound("rotate");  // cuts the level-up sound off
+    wait(1000);
+    return 0;
+}
