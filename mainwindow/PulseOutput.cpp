@@ -105,9 +105,9 @@ void PulseOutput::connect() {
 // uploading again replaces them.
 void PulseOutput::upload(const std::string& name) {
     const Wave& wave = waves_.find(name)->second;
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, static_cast<std::uint32_t>(wave.rate),
+    const pa_sample_spec format{PA_SAMPLE_S16LE, static_cast<std::uint32_t>(wave.rate),
                               static_cast<std::uint8_t>(wave.channels)};
-    pa_stream* stream = pa_stream_new(context_, samplename(name).c_str(), &spec, nullptr);
+    pa_stream* stream = pa_stream_new(context_, samplename(name).c_str(), &format, nullptr);
     if (stream == nullptr) {
         return;
     }

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Builds optimised and runs every benchmark: the engine, the clock, start-up and memory against
 # a bare window of the same shape (with one sound effect and without), and the cost of sitting
-# still. Takes about four minutes.
+# still, without a sound server and with one; then tools/soundcheck.sh when PulseAudio is
+# installed. Takes about seven minutes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTARVELO_TESTS=OFF -DTARVELO_BENCH=ON >/dev/null
-cmake --build build-bench -j"$(nproc)"
+cmake --build build-bench -j"$(nproc)" >/dev/null
 b=build-bench/bench
 # A real X server when there is one to start, else Qt's offscreen platform.
 run() { if command -v xvfb-run >/dev/null; then xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$@"; else QT_QPA_PLATFORM=offscreen "$@"; fi; }
@@ -22,5 +23,18 @@ echo
 echo "== Start-up and memory (alternating runs)"
 run "$b/startup_driver" 15 "$b/startup_tarvelo" "$b/startup_floor" "$b/startup_bare" 2>/dev/null
 echo
-echo "== Idle cost"
+echo "== Idle cost, sound on, no sound server"
 run "$b/idle_bench" 2>/dev/null
+# The same with a sound server running, and then every sound through it, when one can start.
+if command -v pulseaudio >/dev/null; then
+    source tools/sound/servers.sh
+    export XDG_RUNTIME_DIR=$(mktemp -d)
+    if startpulseaudio "$XDG_RUNTIME_DIR"; then
+        echo
+        echo "== Idle cost, sound on, with a PulseAudio server"
+        run "$b/idle_bench" 2>/dev/null
+        stopserver
+    fi
+    echo
+    tools/soundcheck.sh "$PWD/build-bench"
+fi

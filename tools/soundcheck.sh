@@ -10,6 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber dbus \
     xvfb xauth xdotool python3
+source tools/sound/servers.sh
 build=${1:-}
 if [ -z "$build" ]; then
     build=build-bench
@@ -22,6 +23,7 @@ work=$(mktemp -d)
 pids=()
 cleanup() {
     for pid in "${pids[@]}"; do kill -- "-$pid" 2>/dev/null || true; done
+    stopserver 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$work"
 }
@@ -122,32 +124,16 @@ run_server() { # name
     echo
 }
 
-# PulseAudio, as Debian's desktops before 12 and many others run it.
-cat >"$work/pulse.pa" <<EOF
-load-module module-native-protocol-unix socket=$work/pulse-native auth-anonymous=1
-load-module module-null-sink sink_name=check rate=48000 norewinds=1
-set-default-sink check
-EOF
-setsid pulseaudio -n -F "$work/pulse.pa" --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
-    >"$work/pulse.log" 2>&1 &
-pids+=($!)
-export PULSE_SERVER=unix:$work/pulse-native
-for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+startpulseaudio "$work"
 run_server "PulseAudio $(pulseaudio --version | awk '{print $2}'), null sink"
-kill -- "-${pids[-1]}"
-unset 'pids[-1]'
+echo "(PulseAudio's null sink hands its monitor the mix up to its latency, some 10 ms, ahead of"
+echo " its own clock, so onsets here read up to that much short: compare within the server.)"
+echo
+stopserver
 
-# PipeWire's PulseAudio service with its session manager, as Debian 12's GNOME runs it.
-if command -v pipewire-pulse >/dev/null && command -v wireplumber >/dev/null; then
-    setsid dbus-run-session -- bash -c 'pipewire & sleep 0.5; wireplumber & pipewire-pulse & wait' \
-        >"$work/pipewire.log" 2>&1 &
-    pids+=($!)
-    export PULSE_SERVER=unix:$XDG_RUNTIME_DIR/pulse/native
-    for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-    pactl load-module module-null-sink sink_name=check rate=48000 >/dev/null
-    sleep 0.5
-    pactl set-default-sink check
+if startpipewire "$work"; then
     run_server "PipeWire $(pipewire --version | awk '/libpipewire/ {print $4; exit}'), PulseAudio service, null sink"
+    stopserver
 else
     echo "== PipeWire: not installed, skipped"
 fi

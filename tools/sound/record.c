@@ -22,11 +22,11 @@ int main(int argc, char** argv) {
         fprintf(stderr, "usage: record SOURCE FILE\n");
         return 2;
     }
-    const pa_sample_spec spec = {PA_SAMPLE_S16LE, 48000, 1};
+    const pa_sample_spec format = {PA_SAMPLE_S16LE, 48000, 1};
     // Small fragments, so each read is timed closely.
     const pa_buffer_attr attr = {(uint32_t)-1, (uint32_t)-1, (uint32_t)-1, (uint32_t)-1, 480 * 2};
     int error = 0;
-    pa_simple* s = pa_simple_new(NULL, "soundcheck", PA_STREAM_RECORD, argv[1], "monitor", &spec,
+    pa_simple* s = pa_simple_new(NULL, "soundcheck", PA_STREAM_RECORD, argv[1], "monitor", &format,
                                  NULL, &attr, &error);
     if (!s) {
         fprintf(stderr, "record: %s\n", pa_strerror(error));
