@@ -106,7 +106,7 @@ void PulseOutput::connect() {
 void PulseOutput::upload(const std::string& name) {
     const Wave& wave = waves_.find(name)->second;
     const pa_sample_spec format{PA_SAMPLE_S16LE, static_cast<std::uint32_t>(wave.rate),
-                              static_cast<std::uint8_t>(wave.channels)};
+                                static_cast<std::uint8_t>(wave.channels)};
     pa_stream* stream = pa_stream_new(context_, samplename(name).c_str(), &format, nullptr);
     if (stream == nullptr) {
         return;
