@@ -61,7 +61,7 @@ def main(label, recording, start, asks, sounds):
     asked = [a for i, a in enumerate(asked) if i + 1 == len(asked) or asked[i + 1][0] - a[0] >= 0.005]
     length = {}
     rows = {}
-    claimed = None
+    claimed, claimed_ask = None, 0.0
     for i, (t, name) in enumerate(asked):
         if name not in length:
             length[name] = audible(f"{sounds}/{name}.wav")
@@ -71,13 +71,15 @@ def main(label, recording, start, asks, sounds):
         cut = after - t < length[name]
         seg = next((s for s in heard if t - 0.015 <= s[0] <= t + 0.25 and s is not claimed), None)
         if seg is None and claimed is not None and claimed[0] < t < claimed[1]:
-            # Joined to the sound it cut off: heard, whole if it runs its length after its ask.
+            # Joined to the sound it cut off: heard, and whole if it runs its length after it
+            # began, taken to be as long after its ask as the sound it cut off was after its own.
+            began = t + (claimed[0] - claimed_ask)
             row["heard"] += 1
-            row["whole"] += claimed[1] - t >= length[name] - slack(length[name])
+            row["whole"] += claimed[1] - began >= length[name] - slack(length[name])
             continue
         if seg is None:
             continue
-        claimed = seg
+        claimed, claimed_ask = seg, t
         row["heard"] += 1
         row["onsets"].append((seg[0] - t) * 1000)
         if not cut:
