@@ -70,7 +70,7 @@ def main(label, recording, start, asks, sounds):
         after = asked[i + 1][0] if i + 1 < len(asked) else float("inf")
         cut = after - t < length[name]
         seg = next((s for s in heard if t - 0.015 <= s[0] <= t + 0.25 and s is not claimed), None)
-        if seg is None and claimed is not None and claimed[0] < t < claimed[1]:
+        if seg is None and claimed is not None and t < claimed[1]:
             # Joined to the sound it cut off: heard, and whole if it runs its length after it
             # began, taken to be as long after its ask as the sound it cut off was after its own.
             began = t + (claimed[0] - claimed_ask)
