@@ -168,6 +168,10 @@ void Game::mergerecords(const SettingsStore& store) {
             added.push_back(i);
         }
     }
+    // From here the store's list is the baseline, whether or not this update's write lands: a
+    // write that fails leaves the store as it was read, and the next update merges against it.
+    storedscore_ = stored.score;
+    storedname_ = stored.name;
     const auto ours = std::make_pair(topscore, topname);
     topscore = stored.score;
     topname = stored.name;

@@ -10,6 +10,12 @@
 #include <filesystem>
 
 namespace {
+// The file system's own bytes for a name: a conversion through wide characters fails on any
+// letter outside the C++ locale, and the default locale knows none but ASCII.
+std::filesystem::path fspath(const QString& name) {
+    return std::filesystem::path(QFile::encodeName(name).toStdString());
+}
+
 QString path(std::string_view section, std::string_view key) {
     return QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())) + '/' +
            QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
@@ -78,7 +84,7 @@ bool QtSettingsStore::update(const std::function<void()>& change) {
     settings_.reset();
     std::error_code error;
     if (written) {
-        std::filesystem::rename(draft.toStdWString(), file_.toStdWString(), error);
+        std::filesystem::rename(fspath(draft), fspath(file_), error);
         written = !error;
     }
     if (!written) {
@@ -116,9 +122,9 @@ bool QtSettingsStore::copystore(const QString& draft) const {
 bool QtSettingsStore::readsback(const QSettings& settings, const QString& draft) const {
     const QString check = draft + "-check";
     std::error_code error;
-    std::filesystem::create_hard_link(draft.toStdWString(), check.toStdWString(), error);
+    std::filesystem::create_hard_link(fspath(draft), fspath(check), error);
     if (error) {
-        std::filesystem::copy_file(draft.toStdWString(), check.toStdWString(), error);
+        std::filesystem::copy_file(fspath(draft), fspath(check), error);
     }
     bool same = !error;
     if (same) {

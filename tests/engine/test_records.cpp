@@ -1,5 +1,6 @@
 // Records and the return to idle: a wrong insertion drops the wrong entry or reorders ties.
 #include "EngineTest.h"
+#include "MemoryStore.h"
 
 class Records : public EngineTest {
 protected:
@@ -94,4 +95,86 @@ TEST_F(Records, GameOverResetReturnsToIdle) {
     EXPECT_EQ(game.board[0][15], 5);
     game.keydown(40);  // idle: no game keys
     EXPECT_EQ(ballcount(), 0);
+}
+
+// Two copies of the game on one store: a wrong merge stores a record twice, loses one, reorders
+// ties or lets a worse record take the tenth place from a better one.
+class Merge : public EngineTest {
+protected:
+    MemoryStore store;
+    FakeHost otherhost;
+    Game other{otherhost};
+
+    Merge() {
+        game.loadsettings(store);
+        other.loadsettings(store);
+    }
+    static void enter(Game& copy, MemoryStore& store, std::int64_t score, const char* name) {
+        copy.display.score = score;
+        copy.storerecord(store, name);
+    }
+    // The stored list as "score name" pairs, down to the first default entry.
+    std::vector<std::string> stored() const {
+        std::vector<std::string> list;
+        for (int n = 1; n <= 10; ++n) {
+            const auto name = store.read("TopScores", "Name " + std::to_string(n));
+            if (!name || *name == "-") {
+                break;
+            }
+            list.push_back(*store.read("TopScores", "Record " + std::to_string(n)) + " " + *name);
+        }
+        return list;
+    }
+};
+
+TEST_F(Merge, RecordRefusedByTheStoreIsKeptAndStoredOnceLater) {
+    store.updates = MemoryStore::Update::Refused;
+    enter(game, store, 200, "Аня");
+    EXPECT_EQ(game.topname[0], "Аня");  // shown in the table though not on disk
+    EXPECT_TRUE(stored().empty());
+    store.updates = MemoryStore::Update::Writes;
+    enter(other, store, 300, "Борис");
+    game.savesettings(store);
+    other.savesettings(store);
+    game.savesettings(store);
+    EXPECT_EQ(stored(), (std::vector<std::string>{"300 Борис", "200 Аня"}));
+}
+
+// The change ran (another copy's record merged in) but the write was lost: the merged list must
+// not later count the other copy's record as ours.
+TEST_F(Merge, WriteLostAfterTheMergeStoresNothingTwice) {
+    enter(other, store, 300, "Борис");
+    store.updates = MemoryStore::Update::Lost;
+    enter(game, store, 200, "Аня");
+    EXPECT_TRUE(stored() == std::vector<std::string>{"300 Борис"});
+    store.updates = MemoryStore::Update::Writes;
+    game.savesettings(store);
+    EXPECT_EQ(stored(), (std::vector<std::string>{"300 Борис", "200 Аня"}));
+    enter(other, store, 100, "Вера");
+    game.savesettings(store);
+    EXPECT_EQ(stored(), (std::vector<std::string>{"300 Борис", "200 Аня", "100 Вера"}));
+}
+
+TEST_F(Merge, OurTiesKeepTheirOrderAndAReturningNameCountsTwice) {
+    enter(game, store, 100, "Аня");
+    other.loadsettings(store);
+    store.updates = MemoryStore::Update::Refused;
+    enter(game, store, 100, "Аня");  // the same name and score again: a second record
+    enter(game, store, 100, "Борис");
+    store.updates = MemoryStore::Update::Writes;
+    enter(other, store, 50, "Вера");
+    game.savesettings(store);
+    EXPECT_EQ(stored(), (std::vector<std::string>{"100 Борис", "100 Аня", "100 Аня", "50 Вера"}));
+}
+
+TEST_F(Merge, ListAnotherCopyFilledKeepsOurWorseRecordOut) {
+    store.updates = MemoryStore::Update::Refused;
+    enter(game, store, 100, "Аня");
+    store.updates = MemoryStore::Update::Writes;
+    for (int i = 0; i < 10; ++i) {
+        enter(other, store, 1000 + i, "B");
+    }
+    game.savesettings(store);
+    EXPECT_EQ(*store.read("TopScores", "Record 10"), "1000");
+    EXPECT_EQ(game.topscore[9], 1000);
 }

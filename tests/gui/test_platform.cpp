@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -115,18 +116,37 @@ TEST(QtSettingsStoreTest, TwoCopiesKeepEachOthersRecords) {
     EXPECT_EQ(QtSettingsStore(file).read("TopScores", "Name 10"), "Аня");
 }
 
-// A write that fails (a full disk, here a file size limit) must neither cut the store short
-// nor leave anything in memory that a later write of ours puts over a record another copy
-// stored meanwhile. QSettings notices a write that fails at once, but not one cut short.
-TEST(QtSettingsStoreTest, FailedWriteLosesNoRecordOfOthers) {
+// A write that fails (a full disk, here a file size limit) must neither cut the store short nor
+// leave anything behind: no draft, and nothing in memory that a later write of ours puts over
+// another copy's records or stores twice. QSettings notices a write that fails at once, but not
+// one cut short after the other copy's records were merged in. The folder is named in Russian,
+// as a player's home folder may be.
+TEST(QtSettingsStoreTest, FailedWriteLeavesNothingBehindUnderACyrillicFolder) {
     for (const bool cutshort : {false, true}) {
-        QTemporaryDir dir;
+        QTemporaryDir dir(QDir::tempPath() + "/Тарвело-XXXXXX");
         const QString file = dir.filePath("Tarvelo.conf"), theirs = dir.filePath("theirs.conf");
         SilentHost host;
+        // Another copy stores a record; its file replaces ours, as its own write would.
+        const auto anothercopystores = [&](std::int64_t score, const char* name) {
+            ASSERT_TRUE(QFile::copy(file, theirs));
+            {
+                QtSettingsStore store(theirs);
+                Game b(host);
+                b.loadsettings(store);
+                b.display.score = score;
+                b.storerecord(store, name);
+            }
+            ASSERT_TRUE(QFile::remove(file) && QFile::rename(theirs, file));
+        };
+        const auto stored = [&](const char* key) {
+            return QSettings(file, QSettings::IniFormat).value(key).toString();
+        };
+        const QStringList onlythestore{"Tarvelo.conf"};
         QtSettingsStore ours(file);
         Game a(host);
         a.loadsettings(ours);
         a.savesettings(ours);
+        anothercopystores(300, "Борис");
         {
             rlimit limit{};
             getrlimit(RLIMIT_FSIZE, &limit);
@@ -139,27 +159,41 @@ TEST(QtSettingsStoreTest, FailedWriteLosesNoRecordOfOthers) {
             setrlimit(RLIMIT_FSIZE, &saved);
             signal(SIGXFSZ, handler);
         }
-        {
-            // Another copy stores a record; its file replaces ours, as its own write would.
-            ASSERT_TRUE(QFile::copy(file, theirs));
-            QtSettingsStore store(theirs);
-            Game b(host);
-            b.loadsettings(store);
-            EXPECT_EQ(b.topname[0], "-") << cutshort;
-            b.display.score = 300;
-            b.storerecord(store, "Борис");
-        }
-        ASSERT_TRUE(QFile::remove(file) && QFile::rename(theirs, file));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), onlythestore);
+        EXPECT_EQ(stored("TopScores/Name 2"), "-") << cutshort;
+        anothercopystores(100, "Вера");
         a.savesettings(ours);
 
-        const QSettings stored(file, QSettings::IniFormat);
-        EXPECT_EQ(stored.allKeys().size(), 31) << cutshort;
-        EXPECT_EQ(stored.value("TopScores/Name 1").toString(), "Борис") << cutshort;
-        EXPECT_EQ(stored.value("TopScores/Name 2").toString(), "Аня") << cutshort;
-        EXPECT_EQ(stored.value("TopScores/Record 2").toString(), "200") << cutshort;
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-                  QStringList{"Tarvelo.conf"});
+        EXPECT_EQ(QSettings(file, QSettings::IniFormat).allKeys().size(), 31) << cutshort;
+        const QStringList expected{"Борис", "Аня", "Вера", "-"};
+        for (int n = 1; n <= 4; ++n) {
+            EXPECT_EQ(stored(qPrintable(QString("TopScores/Name %1").arg(n))), expected[n - 1])
+                << cutshort << " " << n;
+        }
+        EXPECT_EQ(stored("TopScores/Record 2"), "200") << cutshort;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), onlythestore);
     }
+}
+
+// Two copies must never write at once: while another holds the lock, an update does nothing
+// and says so.
+TEST(QtSettingsStoreTest, UpdateRefusedWhileAnotherCopyHoldsTheLock) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Tarvelo.conf");
+    QtSettingsStore store(file);
+    store.write("Options", "Sound", "False");
+    QLockFile held(file + ".update.lock");
+    ASSERT_TRUE(held.lock());
+    bool ran = false;
+    EXPECT_FALSE(store.update([&] {
+        ran = true;
+        store.write("Options", "Sound", "True");
+    }));
+    EXPECT_FALSE(ran);
+    EXPECT_EQ(QtSettingsStore(file).read("Options", "Sound"), "False");
+    held.unlock();
+    EXPECT_TRUE(store.update([&] { store.write("Options", "Sound", "True"); }));
+    EXPECT_EQ(QtSettingsStore(file).read("Options", "Sound"), "True");
 }
 
 // A logout sends SIGTERM: the real program must save a complete store and end normally.
