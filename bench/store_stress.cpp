@@ -1,14 +1,18 @@
 // Many copies of the game on one records store, at once and under every fault: copies killed at
 // random moments, a reader parsing the store all along, and (with --full-disk, on a small
-// tmpfs) a disk that fills and empties. Each copy enters records as the game-over window does
-// and logs which it was told are on disk; at the end the store must hold exactly the best ten of
-// the original list and those, each once. Run it with tools/stress.sh.
+// tmpfs) a disk that fills and empties, now and then just as a copy begins its draft, so that
+// writes fail after the copy has merged the others' records as well as before. Each copy enters
+// records as the game-over window does and logs which it was told are on disk; at the end the store
+// must hold exactly the best ten of the original list and those, each once. Run it with
+// tools/stress.sh.
 //
 //   store_stress [--long] [--full-disk] DIR      the run; DIR is emptied and used as the store's
 //   store_stress writer DIR ID RECORDS SEED      one copy of the game
 //   store_stress reader DIR                      parses the store until killed
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
+#include <sys/inotify.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -18,11 +22,13 @@
 #include <QFile>
 #include <QLockFile>
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <map>
+#include <mutex>
 #include <random>
 #include <set>
 #include <sstream>
@@ -45,6 +51,12 @@ struct SilentHost : GameHost {
     void opengameover(bool) override {}
 };
 
+// Lines go straight to the kernel, so a SIGKILL loses none that were written.
+void logline(int fd, const std::string& line) {
+    const std::string text = line + "\n";
+    [[maybe_unused]] const auto written = ::write(fd, text.data(), text.size());
+}
+
 // What the game is told: whether the update that carried a record reached the disk.
 struct TellingStore : SettingsStore {
     explicit TellingStore(SettingsStore& store) : store_(store) {}
@@ -55,18 +67,20 @@ struct TellingStore : SettingsStore {
         store_.write(section, key, text);
     }
     bool update(const std::function<void()>& change) override {
-        told = store_.update(change);
+        bool ran = false;
+        told = store_.update([&] {
+            ran = true;
+            change();
+        });
+        if (!told) {
+            logline(log, ran ? "failed after-the-change" : "failed before-the-change");
+        }
         return told;
     }
     SettingsStore& store_;
+    int log = -1;
     bool told = false;
 };
-
-// Lines go straight to the kernel, so a SIGKILL loses none that were written.
-void logline(int fd, const std::string& line) {
-    const std::string text = line + "\n";
-    [[maybe_unused]] const auto written = ::write(fd, text.data(), text.size());
-}
 
 QString storefile(const QString& dir) {
     return dir + "/Tarvelo.conf";
@@ -85,6 +99,7 @@ int writer(const QString& dir, int id, int records, unsigned seed, long long sta
     SilentHost host;
     QtSettingsStore qtstore(storefile(dir));
     TellingStore store(qtstore);
+    store.log = log;
     Game game(host);
     game.loadsettings(store);
     for (int n = 0; n < records; ++n) {
@@ -109,28 +124,41 @@ int writer(const QString& dir, int id, int records, unsigned seed, long long sta
     return 0;
 }
 
-// The store as its own text: every line a section or a key=value, 31 values in all.
-int countvalues(const std::string& text) {
+// The store as its own text: every line a section or a key=value, 31 values in all, and no record
+// twice (each name is entered once in the whole run).
+struct Reading {
+    int values = 0;  // -1: a line that is neither
+    std::string twice;
+};
+
+Reading readstore(const std::string& text) {
     std::istringstream lines(text);
     std::string line;
-    int values = 0;
+    Reading r;
+    std::set<std::string> names;
     while (std::getline(lines, line)) {
         if (line.empty() || (line.front() == '[' && line.back() == ']')) {
             continue;
         }
-        if (line.find('=') == std::string::npos) {
-            return -1;
+        const auto eq = line.find('=');
+        if (eq == std::string::npos) {
+            return {-1, {}};
         }
-        ++values;
+        ++r.values;
+        const std::string name = line.substr(eq + 1);
+        if (line.starts_with("Name%20") && name != "-" && !names.insert(name).second &&
+            r.twice.empty()) {
+            r.twice = name;
+        }
     }
-    return values;
+    return r;
 }
 
 volatile sig_atomic_t stopreading = 0;
 
 int reader(const QString& dir) {
     const std::string path = QFile::encodeName(storefile(dir)).toStdString();
-    long reads = 0, bad = 0;
+    long reads = 0, bad = 0, twice = 0;
     signal(SIGTERM, [](int) { stopreading = 1; });
     std::string firstbad;
     while (!stopreading) {
@@ -138,17 +166,23 @@ int reader(const QString& dir) {
         std::stringstream text;
         text << file.rdbuf();
         ++reads;
-        const int values = file ? countvalues(text.str()) : -1;
-        if (values != 31) {
+        const Reading reading = file ? readstore(text.str()) : Reading{-1, {}};
+        if (reading.values != 31) {
             ++bad;
             if (firstbad.empty()) {
-                firstbad = file ? "values " + std::to_string(values) : "missing";
+                firstbad = file ? "values " + std::to_string(reading.values) : "missing";
+            }
+        }
+        if (!reading.twice.empty()) {
+            ++twice;
+            if (firstbad.empty()) {
+                firstbad = reading.twice + " twice";
             }
         }
         std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
     std::ofstream(QFile::encodeName(dir + "/../../reads").toStdString())
-        << reads << ' ' << bad << ' ' << firstbad << '\n';
+        << reads << ' ' << bad << ' ' << twice << ' ' << firstbad << '\n';
     return 0;
 }
 
@@ -187,7 +221,7 @@ long lockholder(const QString& file) {
 
 struct Figures {
     int spawned = 0, kills = 0, killsholdinglock = 0, killstakinglock = 0, killswriting = 0,
-        episodes = 0;
+        episodes = 0, draftepisodes = 0;
     double longesttakeover = 0;
 };
 
@@ -196,7 +230,8 @@ class Filler {
 public:
     explicit Filler(const QString& disk)
         : path_(QFile::encodeName(disk + "/filler").toStdString()) {}
-    void fill(std::mt19937& random) {
+    // Leaves the given number of pages free.
+    void fill(int spare) {
         const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         std::vector<char> block(4096, 'x');
         long size = 0;
@@ -204,9 +239,7 @@ public:
         for (ssize_t n; size < (1 << 20) && (n = ::write(fd, block.data(), block.size())) > 0;) {
             size += n;
         }
-        // Leave nothing, or room for a lock file and a little more.
-        [[maybe_unused]] const int r =
-            ::ftruncate(fd, std::max(0L, size - static_cast<long>(random() % 3) * 4096));
+        [[maybe_unused]] const int r = ::ftruncate(fd, std::max(0L, size - spare * 4096L));
         ::close(fd);
     }
     void empty() { ::unlink(path_.c_str()); }
@@ -288,12 +321,55 @@ int main(int argc, char** argv) {
     }
 
     Filler filler(disk);
+    std::mutex diskmutex;  // the filler and full: the main loop and the watcher
     bool full = false;
     const auto begun = Clock::now();
     auto nextkill = begun + std::chrono::milliseconds(100 + random() % 400);
     auto nextfill = begun + std::chrono::milliseconds(200 + random() % 500);
+    std::atomic<bool> killing = true;
+    // Now and then fills the disk to the last page just as a copy's draft is about to be written
+    // (QSettings takes a lock file of its own for it then), and empties it as soon as the draft is
+    // gone: the write fails after the copy has taken the lock and merged the others' records, and
+    // its next write, soon after, finds those records still in the list.
+    std::atomic<bool> watching = fulldisk;
+    std::thread watcher([&] {
+        const int fd = inotify_init1(IN_CLOEXEC);
+        inotify_add_watch(fd, QFile::encodeName(dir).constData(),
+                          IN_CREATE | IN_DELETE | IN_MOVED_FROM);
+        std::mt19937 chance(20261208);
+        std::string filledfor;  // the draft the disk was filled for
+        alignas(inotify_event) char events[4096];
+        pollfd ready{fd, POLLIN, 0};
+        while (watching) {
+            if (::poll(&ready, 1, 50) <= 0) {
+                continue;
+            }
+            const ssize_t length = ::read(fd, events, sizeof events);
+            for (ssize_t at = 0; at < length;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+                at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+                const std::string name = event->len > 0 ? event->name : "";
+                if (!name.starts_with("Tarvelo.conf.update-")) {
+                    continue;
+                }
+                std::lock_guard hold(diskmutex);
+                if ((event->mask & IN_CREATE) && name.ends_with(".lock") && !full && killing &&
+                    chance() % 8 == 0) {
+                    filler.fill(0);
+                    full = true;
+                    filledfor = name.substr(0, name.size() - 5);
+                    ++f.draftepisodes;
+                } else if ((event->mask & (IN_DELETE | IN_MOVED_FROM)) && name == filledfor) {
+                    filler.empty();
+                    full = false;
+                    filledfor.clear();
+                }
+            }
+        }
+        ::close(fd);
+    });
     while (!running.empty()) {
-        const bool killing = Clock::now() - begun < duration;
+        killing = Clock::now() - begun < duration;
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
         int status = 0;
         for (pid_t pid; (pid = waitpid(-1, &status, WNOHANG)) > 0;) {
@@ -334,19 +410,22 @@ int main(int argc, char** argv) {
             }
             nextkill = Clock::now() + std::chrono::milliseconds(50 + random() % 400);
         }
+        std::lock_guard hold(diskmutex);
         if (fulldisk && Clock::now() >= nextfill) {
             if (full) {
                 filler.empty();
                 full = false;
                 nextfill = Clock::now() + std::chrono::milliseconds(100 + random() % 500);
             } else if (killing) {
-                filler.fill(random);
+                filler.fill(static_cast<int>(random() % 3));  // room for a lock file, or not
                 full = true;
                 ++f.episodes;
                 nextfill = Clock::now() + std::chrono::milliseconds(50 + random() % 300);
             }
         }
     }
+    watching = false;
+    watcher.join();
     filler.empty();
     ::kill(readerpid, SIGTERM);
     waitpid(readerpid, nullptr, 0);
@@ -354,13 +433,16 @@ int main(int argc, char** argv) {
 
     // What the copies logged.
     std::map<std::string, std::int32_t> tried;
+    std::map<std::string, int> failures;  // writes that failed, before or after the change ran
     std::set<std::string> ondisk, late;
     for (int id = 1; id < nextid; ++id) {
         std::ifstream log(QFile::encodeName(base + "/log-" + QString::number(id)).toStdString());
         std::vector<std::string> waiting;  // told not written: merged into this copy's next write
         std::string what, name;
         while (log >> what >> name) {
-            if (what == "try") {
+            if (what == "failed") {
+                ++failures[name];
+            } else if (what == "try") {
                 log >> tried[name];
             } else if (what == "late") {
                 waiting.push_back(name);
@@ -419,10 +501,10 @@ int main(int argc, char** argv) {
                         [&](const Record& o) { return o.name == r.name && o.score == r.score; });
         known = known && (fromoriginal || (tried.count(r.name) && tried[r.name] == r.score));
     }
-    long reads = 0, bad = 0;
+    long reads = 0, bad = 0, twice = 0;
     std::string firstbad;
     std::ifstream counts(QFile::encodeName(base + "/reads").toStdString());
-    counts >> reads >> bad;
+    counts >> reads >> bad >> twice;
     std::getline(counts >> std::ws, firstbad);
 
     QLockFile lock(storefile(dir) + ".update.lock");
@@ -443,7 +525,12 @@ int main(int argc, char** argv) {
         "%d while taking it, %d while writing; longest stale-lock takeover %.3f s)%s\n",
         fulldisk ? "Full-disk" : "Kill", seconds, processes, f.spawned, f.kills, f.killsholdinglock,
         f.killstakinglock, f.killswriting, f.longesttakeover,
-        fulldisk ? (", " + std::to_string(f.episodes) + " full-disk episodes").c_str() : "");
+        fulldisk ? (", " + std::to_string(f.episodes) + " full-disk episodes, and " +
+                    std::to_string(f.draftepisodes) + " as a draft was begun")
+                       .c_str()
+                 : "");
+    std::printf("  writes that failed: %d before the change ran, %d after it\n",
+                failures["before-the-change"], failures["after-the-change"]);
     std::printf("  records entered %zu: told on disk %zu, told not written and never after %zu\n",
                 tried.size(), ondisk.size(), late.size());
     const auto check = [](bool ok, const std::string& what) {
@@ -451,9 +538,10 @@ int main(int argc, char** argv) {
         return ok;
     };
     bool passed = true;
-    passed &= check(bad == 0 && reads > 0,
-                    "the store parsed with 31 values every time it was read (" +
-                        std::to_string(reads) + " reads, " + std::to_string(bad) + " bad" +
+    passed &= check(bad == 0 && twice == 0 && reads > 0,
+                    "the store parsed with 31 values and no record twice every time it was read (" +
+                        std::to_string(reads) + " reads, " + std::to_string(bad) + " bad, " +
+                        std::to_string(twice) + " with a record twice" +
                         (firstbad.empty() ? "" : ", first: " + firstbad) + ")");
     passed &=
         check(exact, "the list is the best ten of the original and every record told on disk (" +
