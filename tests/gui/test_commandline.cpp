@@ -35,8 +35,24 @@ TEST(CommandLine, AnswersHelpAndVersionAndRefusesTheRest) {
     EXPECT_NE(help.out.find("--version"), std::string::npos);
     EXPECT_EQ(run({"--version", "-h"}).out, help.out);  // help wins, as it says more
 
+    // Qt's own options are left for QApplication, as every Qt program takes them.
     for (const auto& args : std::vector<std::vector<const char*>>{
-             {"--bogus"}, {""}, {"--help", "extra"}, {"-platform", "xcb"}, {"--Version"}}) {
+             {"-platform", "offscreen"},
+             {"--platform", "xcb", "-display", ":1"},
+             {"-style=fusion", "-reverse"},
+             {"-style", "fusion", "-geometry", "+10+10", "-session", "1-2"},
+             {"-qwindowgeometry", "300x300", "-platformtheme", "gtk3"}}) {
+        EXPECT_EQ(run(args).status, std::nullopt) << args[0];
+    }
+    EXPECT_EQ(run({"-platform", "xcb", "--version"}).out, version.out);
+
+    for (const auto& args : std::vector<std::vector<const char*>>{{"--bogus"},
+                                                                  {""},
+                                                                  {"--help", "extra"},
+                                                                  {"-platform"},
+                                                                  {"-reverse=1"},
+                                                                  {"-bogus=1"},
+                                                                  {"--Version"}}) {
         const Outcome refused = run(args);
         EXPECT_EQ(refused.status, 2) << args[0];
         EXPECT_EQ(refused.out, "");
