@@ -86,7 +86,7 @@ void Game::pausefordialog() {
     display.command2 = true;
 }
 
-void Game::keydown(std::int64_t code) {
+void Game::keydown(std::int64_t code, bool repeat) {
     if (!playing()) {
         return;  // no game, no game keys; and never in the middle of a landing
     }
@@ -97,7 +97,9 @@ void Game::keydown(std::int64_t code) {
     } else if (code == keyrotate) {
         rotatepair();
     } else if (code == keydrop) {
-        droppair();
+        if (!repeat) {
+            droppair();  // once per press: a held key would throw the next pairs away
+        }
     } else if (code == 80 || code == 19) {
         pause();
     }

@@ -60,7 +60,8 @@ public:
     void pause();           // "&Пауза", P, Pause
     void resume();          // "Продолжить"
     void pausefordialog();  // a window opened from the menu
-    void keydown(std::int64_t code);
+    // A key went down; repeat when the system repeats a held key.
+    void keydown(std::int64_t code, bool repeat = false);
 
     // Falling and landing.
     void newpair();

@@ -41,7 +41,7 @@ MainWindow::MainWindow(SettingsStore& store, const QString& soundfolder)
     timer1_->setInterval(game_.clock.period);
     connect(timer1_, &QTimer::timeout, this, [this] {
         game_.tick();
-        render();
+        afterinput();
     });
     buildcontrols();
     buildmenu();
@@ -246,6 +246,50 @@ void MainWindow::blinkstep(int milliseconds) {
 void MainWindow::opengameover(bool record) {
     setEnabled(false);
     showoverform(record);
+    endinglanding_ = true;
+}
+
+// After a clock tick or a key: shows the state and does what waited for the landing to end.
+void MainWindow::afterinput() {
+    render();
+    if (game_.landing()) {
+        return;
+    }
+    if (endinglanding_) {
+        endinglanding_ = false;
+        discardheldkeys();
+    }
+    if (closewaiting_) {
+        closewaiting_ = false;
+        close();
+    }
+}
+
+namespace {
+class KeyDiscarder : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::ShortcutOverride:
+                event->accept();
+                return true;
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+                return true;
+            default:
+                return false;
+        }
+    }
+};
+}  // namespace
+
+// Keys pressed during the landing that ended the game were held back; delivered now they would
+// be typed into the name on the game-over window.
+void MainWindow::discardheldkeys() {
+    KeyDiscarder discarder;
+    QCoreApplication::instance()->installEventFilter(&discarder);
+    QCoreApplication::processEvents();
+    QCoreApplication::instance()->removeEventFilter(&discarder);
 }
 
 void MainWindow::showoverform(bool record) {
@@ -303,12 +347,18 @@ void MainWindow::exitprogram() {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (const auto code = keycode(*event)) {
-        game_.keydown(*code);
-        render();
+        game_.keydown(*code, event->isAutoRepeat());
+        afterinput();
     }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (game_.landing()) {
+        // As keys do, the close waits for the landing to end; then it acts as it would then.
+        closewaiting_ = true;
+        event->ignore();
+        return;
+    }
     if (!isEnabled()) {
         event->ignore();  // a window of ours is open over it and must be closed first
         return;

@@ -53,6 +53,8 @@ private:
     void buildcontrols();
     void buildmenu();
     void keepenabledlook();
+    void afterinput();
+    void discardheldkeys();
     void openform(const std::function<Form*()>& make);
     void showoverform(bool record);
     void overformclosed(bool record);
@@ -79,4 +81,6 @@ private:
     std::array<QAction*, Game::kMaxLevel> m_level_{};
 
     QPointer<OverForm> overform_;
+    bool closewaiting_ = false;   // a close arrived during a landing
+    bool endinglanding_ = false;  // the landing under way has ended the game
 };

@@ -2,6 +2,7 @@
 
 #include <pulse/pulseaudio.h>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -62,10 +63,7 @@ PulseOutput::~PulseOutput() {
     }
     {
         Locked locked(loop_);
-        if (context_ != nullptr) {
-            pa_context_disconnect(context_);
-            pa_context_unref(context_);
-        }
+        disconnect();
     }
     pa_threaded_mainloop_stop(loop_);
     pa_threaded_mainloop_free(loop_);
@@ -96,9 +94,29 @@ void PulseOutput::connect() {
         },
         this);
     if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+        disconnect();
+    }
+}
+
+// Leaves the server, and whatever was under way with it.
+void PulseOutput::disconnect() {
+    for (const auto& [stream, name] : uploading_) {
+        pa_stream_set_state_callback(stream, nullptr, nullptr);
+        pa_stream_unref(stream);
+    }
+    if (context_ != nullptr) {
+        pa_context_set_state_callback(context_, nullptr, nullptr);
+        // Cancels every operation under way; their callbacks are not called.
+        pa_context_disconnect(context_);
         pa_context_unref(context_);
         context_ = nullptr;
     }
+    uploading_.clear();
+    uploaded_.clear();
+    waiting_.clear();
+    requests_.clear();
+    inputs_.clear();
+    stopping_.clear();
 }
 
 // The server keeps the samples by name, so another copy of the game finds them there too;
@@ -111,44 +129,47 @@ void PulseOutput::upload(const std::string& name) {
     if (stream == nullptr) {
         return;
     }
-    struct Upload {
-        PulseOutput* output;
-        std::string name;
-    };
+    uploading_[stream] = name;
     pa_stream_set_state_callback(
-        stream,
-        [](pa_stream* s, void* data) {
-            auto* upload = static_cast<Upload*>(data);
-            PulseOutput* output = upload->output;
-            switch (pa_stream_get_state(s)) {
-                case PA_STREAM_READY: {
-                    const QByteArray& samples = output->waves_.find(upload->name)->second.samples;
-                    pa_stream_write(s, samples.constData(), static_cast<size_t>(samples.size()),
-                                    nullptr, 0, PA_SEEK_RELATIVE);
-                    pa_stream_finish_upload(s);
-                    return;
-                }
-                case PA_STREAM_TERMINATED:
-                    output->uploaded_.insert(upload->name);
-                    if (const auto w = output->waiting_.find(upload->name);
-                        w != output->waiting_.end()) {
-                        if (w->second == output->last_) {
-                            output->request(upload->name, w->second);
-                        }
-                        output->waiting_.erase(w);
-                    }
-                    break;
-                case PA_STREAM_FAILED:
-                    break;
-                default:
-                    return;
-            }
-            pa_stream_set_state_callback(s, nullptr, nullptr);
-            pa_stream_unref(s);
-            delete upload;
-        },
-        new Upload{this, name});
+        stream, [](pa_stream* s, void* self) { static_cast<PulseOutput*>(self)->uploadchanged(s); },
+        this);
     pa_stream_connect_upload(stream, static_cast<size_t>(wave.samples.size()));
+}
+
+// In the library's thread: an upload is ready for the samples, done, or failed.
+void PulseOutput::uploadchanged(pa_stream* stream) {
+    const auto upload = uploading_.find(stream);
+    if (upload == uploading_.end()) {
+        return;
+    }
+    const std::string name = upload->second;
+    switch (pa_stream_get_state(stream)) {
+        case PA_STREAM_READY: {
+            const QByteArray& samples = waves_.find(name)->second.samples;
+            pa_stream_write(stream, samples.constData(), static_cast<size_t>(samples.size()),
+                            nullptr, 0, PA_SEEK_RELATIVE);
+            pa_stream_finish_upload(stream);
+            return;
+        }
+        case PA_STREAM_TERMINATED:  // the server has the sample
+            uploaded_.insert(name);
+            if (const auto w = waiting_.find(name); w != waiting_.end()) {
+                if (w->second == last_) {
+                    request(name, w->second);  // unless another sound was asked for since
+                }
+                waiting_.erase(w);
+            }
+            break;
+        case PA_STREAM_FAILED:
+            waiting_.erase(name);
+            break;
+        default:
+            return;
+    }
+    pa_stream_set_state_callback(stream, nullptr, nullptr);
+    pa_stream_unref(stream);
+    uploading_.erase(upload);
+    settle();
 }
 
 unsigned PulseOutput::play(const std::string& name) {
@@ -157,19 +178,11 @@ unsigned PulseOutput::play(const std::string& name) {
     }
     Locked locked(loop_);
     const unsigned sound = ++last_;
-    lastsettled_ = true;
-    if (context_ == nullptr || !PA_CONTEXT_IS_GOOD(pa_context_get_state(context_))) {
-        // The server went away, or was never there: ask again now and then, quietly.
-        if (context_ != nullptr) {
-            pa_context_unref(context_);
-            context_ = nullptr;
-        }
-        uploaded_.clear();
-        inputs_.clear();
-        stopping_.clear();
-        if (std::chrono::steady_clock::now() - lasttry_ >= kRetry) {
-            connect();
-        }
+    if (context_ != nullptr && !PA_CONTEXT_IS_GOOD(pa_context_get_state(context_))) {
+        disconnect();  // the server went away
+    }
+    if (context_ == nullptr && std::chrono::steady_clock::now() - lasttry_ >= kRetry) {
+        connect();  // or was never there: ask again now and then, quietly
     }
     if (context_ != nullptr && waves_.contains(name)) {
         if (uploaded_.contains(name)) {
@@ -183,34 +196,36 @@ unsigned PulseOutput::play(const std::string& name) {
 }
 
 void PulseOutput::request(const std::string& name, unsigned sound) {
-    lastsettled_ = false;
     pa_proplist* properties = pa_proplist_new();
     pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
     pa_proplist_sets(properties, PA_PROP_MEDIA_NAME, name.c_str());
-    struct Started {
-        PulseOutput* output;
-        unsigned sound;
-    };
-    done(pa_context_play_sample_with_proplist(
+    Request& asked = requests_.emplace_back(Request{this, sound});
+    pa_operation* operation = pa_context_play_sample_with_proplist(
         context_, samplename(name).c_str(), nullptr, PA_VOLUME_NORM, properties,
         [](pa_context*, std::uint32_t input, void* data) {
-            auto* started = static_cast<Started*>(data);
-            started->output->started(started->sound, input);
-            delete started;
+            const auto* asked = static_cast<const Request*>(data);
+            asked->output->started(asked, input);
         },
-        new Started{this, sound}));
+        &asked);
     pa_proplist_free(properties);
+    if (operation == nullptr) {
+        requests_.pop_back();  // never sent, never answered
+    }
+    done(operation);
 }
 
 // In the library's thread: the server has started a sound, or could not.
-void PulseOutput::started(unsigned sound, unsigned input) {
+void PulseOutput::started(const Request* asked, unsigned input) {
     if (input != PA_INVALID_INDEX) {
-        inputs_[sound] = input;
+        inputs_[asked->sound] = input;
     }
-    if (sound == last_) {
-        lastsettled_ = true;
-    }
+    requests_.remove_if([asked](const Request& r) { return &r == asked; });
     settle();
+}
+
+bool PulseOutput::starting(unsigned sound) const {
+    return std::any_of(requests_.begin(), requests_.end(),
+                       [sound](const Request& r) { return r.sound == sound; });
 }
 
 void PulseOutput::stop(unsigned sound) {
@@ -222,18 +237,18 @@ void PulseOutput::stop(unsigned sound) {
     settle();
 }
 
-// Ends the sounds that are to stop, once the last one asked for has begun.
+// Ends the sounds that are to stop once the last one asked for has begun, so that the two meet
+// without a gap, or at once when it will not begin.
 void PulseOutput::settle() {
-    if (!lastsettled_ || context_ == nullptr) {
+    if (context_ == nullptr || starting(last_)) {
         return;
     }
     for (auto s = stopping_.begin(); s != stopping_.end();) {
-        const auto input = inputs_.find(*s);
-        if (input != inputs_.end()) {
+        if (const auto input = inputs_.find(*s); input != inputs_.end()) {
             done(pa_context_kill_sink_input(context_, input->second, nullptr, nullptr));
             inputs_.erase(input);
-        } else if (*s != last_ && *s + 8 > last_) {
-            ++s;  // may yet start; it is ended then
+        } else if (starting(*s)) {
+            ++s;  // asked of the server and not yet answered: ended when it starts
             continue;
         }
         s = stopping_.erase(s);

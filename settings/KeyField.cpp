@@ -7,6 +7,8 @@
 KeyField::KeyField(std::int32_t binding, QWidget* parent)
     : QLineEdit(keyname(binding), parent), pending_(binding) {
     setReadOnly(true);
+    // The Menu key would open a context menu that swallows the keys after it; it is a key to bind.
+    setContextMenuPolicy(Qt::NoContextMenu);
 }
 
 void KeyField::keyPressEvent(QKeyEvent* event) {

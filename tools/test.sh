@@ -3,7 +3,8 @@
 # into build-tests/ and runs the whole test suite headless.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/setup.sh
+# The sound output is tested against a private PulseAudio server.
+tools/setup.sh pulseaudio pulseaudio-utils
 cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug -DTARVELO_SANITIZE=ON -DTARVELO_BENCH=ON >/dev/null
 cmake --build build-tests -j"$(nproc)"
 cd build-tests

@@ -63,7 +63,10 @@ INSTANTIATE_TEST_SUITE_P(
             "upright, stack at ball 2's row right", {".....2", ".....1"}, 4, 12, 0, false, false},
         MoveCase{"ball 2 left at the right wall", {}, 5, 5, 1, false, false},
         MoveCase{"ball 2 left free", {}, 4, 5, 1, false, true},
+        MoveCase{"ball 2 left, blocked", {".....1", ".....2"}, 4, 13, 1, false, false},
         MoveCase{"ball 2 above at the right wall", {}, 5, 5, 2, false, false},
+        MoveCase{
+            "ball 2 above, stack at ball 1's row", {".....1", ".....2"}, 4, 13, 2, false, false},
         MoveCase{"ball 2 above, stack beside the pair",
                  {".....1", ".....2", ".....1"},
                  4,
@@ -213,6 +216,27 @@ TEST_F(Moves, KeysFollowTheBindingsInOrder) {
     // Codes are compared at full width: 65536 + 37 is not Left.
     game.keydown(65536 + 37);
     EXPECT_EQ(game.pairx, 2);
+}
+
+// The system repeats a held key: moves and turns follow it, but a held drop key would throw
+// away the pairs after the one it dropped.
+TEST_F(Moves, HeldDropKeyDropsOnePairWhateverKeyItIs) {
+    setpair(3, 5, 0);
+    game.keydown(37, true);
+    game.keydown(38, true);
+    EXPECT_EQ(game.pairx, 2);
+    EXPECT_EQ(game.pairdir, 1);
+    game.keydown(40);
+    EXPECT_EQ(ballcount(), 2);
+    for (int i = 0; i < 10; ++i) {
+        game.keydown(40, true);
+    }
+    EXPECT_EQ(ballcount(), 2);
+    game.keydrop = 32;
+    game.keydown(32, true);
+    EXPECT_EQ(ballcount(), 2);
+    game.keydown(32);
+    EXPECT_EQ(ballcount(), 4);
 }
 
 TEST_F(Moves, PauseKeysPauseUnlessBound) {

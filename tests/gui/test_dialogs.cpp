@@ -1,6 +1,7 @@
 // Windows opened from the menu: a wrong order pauses nothing, leaves the main window disabled,
 // or lets a cancelled dialog change the game.
 #include <QColorDialog>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -121,6 +122,13 @@ TEST_F(KeysTest, CapturesNamedKeysAndBeepsAtOthers) {
     EXPECT_EQ(beeps.count(), 2);
     EXPECT_EQ(field(0)->text(), "F5");
     EXPECT_EQ(field(0)->pending(), 116);
+    // The Menu key is a key to bind: no context menu may open and take the keys after it.
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                           field(1)->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(field(1), &menu);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    QTest::keyClick(field(1), Qt::Key_Menu);
+    EXPECT_EQ(field(1)->text(), "MenuKey");
     QTest::keyClick(field(1), Qt::Key_Shift);
     QTest::keyClick(field(1), Qt::Key_A, Qt::ShiftModifier);
     EXPECT_EQ(field(1)->text(), "A");

@@ -134,6 +134,27 @@ TEST_F(GameOverTest, ClosingWithAQualifyingGameAsksTheNameThenEnds) {
     EXPECT_FALSE(window->isVisible());
 }
 
+// A close that arrives while a group blinks, here from within the program, waits for the
+// landing to end, as keys do; then the record is offered and the game stands still behind it.
+TEST_F(GameOverTest, CloseDuringABlinkWaitsForTheLanding) {
+    game().anim = true;
+    key(Qt::Key_F2);
+    game().board[2][13] = game().board[2][14] = 1;
+    game().drawboard();
+    game().paircolor1 = game().paircolor2 = 1;
+    QTimer::singleShot(100, window.get(), [this] { window->close(); });
+    key(Qt::Key_Down);  // four of one colour in column 2: they blink for half a second
+    EXPECT_EQ(game().display.col, 1);
+    EXPECT_FALSE(window->isVisible());
+    OverForm* over = openwindow<OverForm>();
+    ASSERT_NE(over, nullptr);
+    EXPECT_TRUE(over->recordmode());
+    const int row = game().pairy;
+    QTest::qWait(1000);
+    EXPECT_FALSE(timer1()->isActive());
+    EXPECT_EQ(game().pairy, row);
+}
+
 TEST_F(GameOverTest, ClosingWithoutAGameOffersNoRecord) {
     QSignalSpy ended(window.get(), &MainWindow::endprogram);
     EXPECT_TRUE(window->close());

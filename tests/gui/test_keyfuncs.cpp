@@ -88,6 +88,9 @@ TEST(KeyCode, KeypadKeysHaveTheirOwnCodes) {
     EXPECT_EQ(codeof(Qt::Key_Slash, Qt::KeypadModifier), 111);
     EXPECT_EQ(codeof(Qt::Key_0, Qt::KeypadModifier), 96);
     EXPECT_EQ(codeof(Qt::Key_9, Qt::KeypadModifier), 105);
+    // Shift or Ctrl held with a keypad key leaves it the keypad key.
+    EXPECT_EQ(codeof(Qt::Key_Plus, Qt::KeypadModifier | Qt::ShiftModifier), 107);
+    EXPECT_EQ(codeof(Qt::Key_Slash, Qt::KeypadModifier | Qt::ControlModifier), 111);
     EXPECT_EQ(keyname(*codeof(Qt::Key_4, Qt::KeypadModifier)), "");
     // NumLock off: the keypad sends the navigation keys.
     EXPECT_EQ(codeof(Qt::Key_Left, Qt::KeypadModifier), 37);

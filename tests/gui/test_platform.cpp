@@ -302,3 +302,130 @@ TEST(Sounds, OpenedOnlyWhenWantedEachCutsOffTheLastBrokenOnesSilent) {
     window.game().keydown(window.game().keydrop);
     EXPECT_FALSE(sounds->opened());
 }
+
+namespace {
+// A PulseAudio server of our own with a null sink, as a desktop's sound server but silent.
+class PulseServer {
+public:
+    PulseServer() { start(); }
+    ~PulseServer() { stop(); }
+
+    bool start() {
+        QFile config(dir_.filePath("server.pa"));
+        if (!config.open(QIODevice::WriteOnly)) {
+            return false;
+        }
+        config.write(QString("load-module module-native-protocol-unix socket=%1 auth-anonymous=1\n"
+                             "load-module module-null-sink sink_name=check\n"
+                             "set-default-sink check\n")
+                         .arg(dir_.filePath("native"))
+                         .toUtf8());
+        config.close();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_RUNTIME_DIR", dir_.path());
+        environment.insert("HOME", dir_.path());
+        server_.setProcessEnvironment(environment);
+        server_.setProcessChannelMode(QProcess::MergedChannels);
+        server_.start("pulseaudio", {"-n", "-F", config.fileName(), "--daemonize=no",
+                                     "--exit-idle-time=-1", "--use-pid-file=no"});
+        return QTest::qWaitFor([this] { return pactl({"info"}).has_value(); }, 10000);
+    }
+    void stop() {
+        server_.terminate();
+        server_.waitForFinished(5000);
+    }
+    QByteArray address() const { return "unix:" + QFile::encodeName(dir_.filePath("native")); }
+    QString log() { return QString::fromLocal8Bit(server_.readAll()); }
+
+    // What pactl answers this server, or nothing when it cannot reach it.
+    std::optional<QString> pactl(const QStringList& arguments) const {
+        QProcess client;
+        client.setProcessEnvironment(clientenvironment());
+        client.start("pactl", arguments);
+        if (!client.waitForFinished(5000) || client.exitCode() != 0) {
+            return std::nullopt;
+        }
+        return QString::fromUtf8(client.readAllStandardOutput());
+    }
+    QProcessEnvironment clientenvironment() const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("PULSE_SERVER", address());
+        return environment;
+    }
+
+private:
+    QTemporaryDir dir_;
+    QProcess server_;
+};
+
+// Counts the sounds the server starts, as they start.
+class SinkInputs {
+public:
+    explicit SinkInputs(const PulseServer& server) {
+        events_.setProcessEnvironment(server.clientenvironment());
+        events_.start("pactl", {"subscribe"});
+        events_.waitForStarted();
+        QTest::qWait(200);  // subscribed
+    }
+    ~SinkInputs() {
+        events_.kill();
+        events_.waitForFinished();
+    }
+    int started() {
+        seen_ += QString::fromUtf8(events_.readAllStandardOutput());
+        return static_cast<int>(seen_.count("'new' on sink-input"));
+    }
+
+private:
+    QProcess events_;
+    QString seen_;
+};
+
+// The names of the sounds the server is playing now.
+std::string playing(const PulseServer& server) {
+    QStringList names;
+    for (const QString& line : server.pactl({"list", "sink-inputs"}).value_or("").split('\n')) {
+        if (line.trimmed().startsWith("media.name = ")) {
+            names << line.section('"', 1, 1);
+        }
+    }
+    return names.join(' ').toStdString();
+}
+}  // namespace
+
+// Through a real sound server only the last sound asked for is heard: one asked for while the
+// samples are still on their way stays silent once they arrive, and one cut off by the next
+// ends as that one begins. A server that goes away and comes back is found again.
+TEST(Sounds, ThroughAPulseAudioServerOnlyTheLastSoundAskedPlays) {
+    PulseServer server;
+    ASSERT_TRUE(server.pactl({"info"}))
+        << "no private PulseAudio server could be started (Debian's package pulseaudio): "
+        << server.log().toStdString();
+    qputenv("PULSE_SERVER", server.address());
+    {
+        SinkInputs inputs(server);
+        SoundPlayer player(TARVELO_SOUNDS_DIR);
+        player.play("got");
+        player.play("gameover");  // both before their samples reach the server
+        ASSERT_TRUE(QTest::qWaitFor([&] { return inputs.started() >= 1; }, 5000));
+        QTest::qWait(200);
+        EXPECT_EQ(inputs.started(), 1);
+        EXPECT_EQ(playing(server), "gameover");
+
+        player.play("level");
+        player.play("gameover");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return inputs.started() >= 3; }, 5000));
+        QTest::qWait(200);
+        EXPECT_EQ(playing(server), "gameover");
+
+        server.stop();
+        player.play("rotate");  // no server: silent
+        ASSERT_TRUE(server.start());
+        SinkInputs again(server);
+        QTest::qWait(2100);  // a missing server is asked again after two seconds
+        player.play("gameover");
+        EXPECT_TRUE(QTest::qWaitFor([&] { return again.started() == 1; }, 5000));
+        EXPECT_EQ(playing(server), "gameover");
+    }
+    qunsetenv("PULSE_SERVER");
+}
