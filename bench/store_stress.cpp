@@ -398,7 +398,15 @@ int main(int argc, char** argv) {
                     })) {
                     ++f.killswriting;
                 }
-                // The next copy that wants the store takes the dead copy's lock over.
+                // The next copy that wants the store takes the dead copy's lock over, given the
+                // room to write its own: this loop holds up the emptying of a full disk.
+                {
+                    std::lock_guard hold(diskmutex);
+                    if (full) {
+                        filler.empty();
+                        full = false;
+                    }
+                }
                 const auto killed = Clock::now();
                 while (lockholder(lockfile) == holder &&
                        Clock::now() - killed < std::chrono::seconds(60)) {
