@@ -347,9 +347,13 @@ void MainWindow::exitprogram() {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (const auto code = keycode(*event)) {
-        game_.keydown(*code, event->isAutoRepeat());
+        game_.keydown(*code, repeat_.repeated(*event));
         afterinput();
     }
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent* event) {
+    repeat_.released(*event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

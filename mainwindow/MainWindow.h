@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "Game.h"
+#include "KeyRepeat.h"
 
 class Form;
 class OverForm;
@@ -47,6 +48,7 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -81,6 +83,7 @@ private:
     std::array<QAction*, Game::kMaxLevel> m_level_{};
 
     QPointer<OverForm> overform_;
+    KeyRepeat repeat_;
     bool closewaiting_ = false;   // a close arrived during a landing
     bool endinglanding_ = false;  // the landing under way has ended the game
 };
