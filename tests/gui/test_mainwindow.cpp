@@ -156,13 +156,37 @@ TEST_F(MainWindowTest, KeysGoBackToTheGameWhenAMenuCloses) {
     EXPECT_NE(game().board[2][14], 0);  // dropped
 }
 
-TEST_F(MainWindowTest, HeldKeySlidesThePair) {
+// A held key repeats: it slides the pair, but drops only one. The X server repeats a key as a
+// release and a press at the same moment, which Qt does not always mark as a repeat.
+TEST_F(MainWindowTest, HeldKeySlidesThePairButDropsOne) {
     key(Qt::Key_F2);
+    const auto send = [this](QEvent::Type type, Qt::Key key, ulong time, bool repeat) {
+        QKeyEvent event(type, key, Qt::NoModifier, QString(), repeat);
+        event.setTimestamp(time);
+        QApplication::sendEvent(window.get(), &event);
+    };
     for (int i = 0; i < 3; ++i) {
-        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
-        QApplication::sendEvent(window.get(), &repeat);
+        send(QEvent::KeyPress, Qt::Key_Right, 100 + i, true);
     }
     EXPECT_EQ(game().pairx, 5);
+    const auto balls = [this] {
+        int n = 0;
+        for (const auto& column : game().board) {
+            n += static_cast<int>(std::count_if(column.begin(), column.end() - 1,
+                                                [](auto cell) { return cell != 0; }));
+        }
+        return n;
+    };
+    send(QEvent::KeyPress, Qt::Key_Down, 1000, false);
+    EXPECT_EQ(balls(), 2);
+    send(QEvent::KeyRelease, Qt::Key_Down, 1660, false);
+    send(QEvent::KeyPress, Qt::Key_Down, 1660, false);
+    send(QEvent::KeyRelease, Qt::Key_Down, 1700, true);
+    send(QEvent::KeyPress, Qt::Key_Down, 1700, true);
+    EXPECT_EQ(balls(), 2);
+    send(QEvent::KeyRelease, Qt::Key_Down, 1740, false);
+    send(QEvent::KeyPress, Qt::Key_Down, 2500, false);
+    EXPECT_EQ(balls(), 4);
 }
 
 TEST_F(MainWindowTest, MenuShortcutWinsOverABinding) {
