@@ -13,6 +13,7 @@
 #include "AboutForm.h"
 #include "ColorForm.h"
 #include "Controls.h"
+#include "KeyBlackout.h"
 #include "KeysForm.h"
 #include "OverForm.h"
 #include "Preview.h"
@@ -25,6 +26,10 @@
 #include "Well.h"
 #include "keyfuncs.h"
 
+namespace {
+constexpr int kGameOverKeyBlackout = 250;  // ms: sooner than anyone reads the game-over window
+}  // namespace
+
 MainWindow::MainWindow(SettingsStore& store, const QString& soundfolder)
     : game_(*this),
       store_(store),
@@ -35,6 +40,7 @@ MainWindow::MainWindow(SettingsStore& store, const QString& soundfolder)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    keyblackout_ = new KeyBlackout(this);
     timer1_ = new QTimer(this);
     timer1_->setObjectName("Timer1");
     timer1_->setTimerType(Qt::PreciseTimer);
@@ -256,40 +262,15 @@ void MainWindow::afterinput() {
         return;
     }
     if (endinglanding_) {
+        // Keys pressed as the game ended, held back by the landing or on their way while the
+        // game-over window opened, were meant for the game, not for the name.
         endinglanding_ = false;
-        discardheldkeys();
+        keyblackout_->start(kGameOverKeyBlackout);
     }
     if (closewaiting_) {
         closewaiting_ = false;
         close();
     }
-}
-
-namespace {
-class KeyDiscarder : public QObject {
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        switch (event->type()) {
-            case QEvent::ShortcutOverride:
-                event->accept();
-                return true;
-            case QEvent::KeyPress:
-            case QEvent::KeyRelease:
-                return true;
-            default:
-                return false;
-        }
-    }
-};
-}  // namespace
-
-// Keys pressed during the landing that ended the game were held back; delivered now they would
-// be typed into the name on the game-over window.
-void MainWindow::discardheldkeys() {
-    KeyDiscarder discarder;
-    QCoreApplication::instance()->installEventFilter(&discarder);
-    QCoreApplication::processEvents();
-    QCoreApplication::instance()->removeEventFilter(&discarder);
 }
 
 void MainWindow::showoverform(bool record) {

@@ -9,6 +9,7 @@
 #include "KeyRepeat.h"
 
 class Form;
+class KeyBlackout;
 class OverForm;
 class Preview;
 class ProgressBar;
@@ -56,7 +57,6 @@ private:
     void buildmenu();
     void keepenabledlook();
     void afterinput();
-    void discardheldkeys();
     void openform(const std::function<Form*()>& make);
     void showoverform(bool record);
     void overformclosed(bool record);
@@ -66,6 +66,7 @@ private:
     QString soundfolder_;
     SoundPlayer* sounds_ = nullptr;  // loaded after the first paint
     QTimer* timer1_ = nullptr;
+    KeyBlackout* keyblackout_ = nullptr;
 
     Well* well_ = nullptr;
     Preview* preview_ = nullptr;
