@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -281,6 +282,7 @@ void MainWindow::showoverform(bool record) {
         OverForm* form = overform_;
         connect(form, &Form::unloaded, this, [this, form] { overformclosed(form->recordmode()); });
         form->show();
+        openwindow_ = form;
     }
     overform_->setrecordmode(record);
     overform_->raise();
@@ -298,6 +300,7 @@ void MainWindow::overformclosed(bool record) {
         auto* table = new TopScores(game_, this);
         connect(table, &Form::unloaded, this, [this] { setEnabled(true); });
         table->show();
+        openwindow_ = table;
     } else {
         setEnabled(true);
     }
@@ -315,6 +318,23 @@ void MainWindow::openform(const std::function<Form*()>& make) {
         render();
     });
     form->show();
+    openwindow_ = form;
+}
+
+// The disabled window takes no keys, so a click on it would leave the player stuck: as on the
+// platform this game comes from, the window open over it comes forward and takes the keyboard.
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled()) {
+        QWidget* open = QApplication::activeModalWidget();  // the colour picker over its dialog
+        if (open == nullptr) {
+            open = openwindow_;
+        }
+        if (open != nullptr) {
+            open->raise();
+            open->activateWindow();
+        }
+    }
 }
 
 void MainWindow::savesettings() {

@@ -48,6 +48,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -84,6 +85,7 @@ private:
     std::array<QAction*, Game::kMaxLevel> m_level_{};
 
     QPointer<OverForm> overform_;
+    QPointer<QWidget> openwindow_;  // the window opened over this one, while it is open
     KeyRepeat repeat_;
     bool closewaiting_ = false;   // a close arrived during a landing
     bool endinglanding_ = false;  // the landing under way has ended the game

@@ -21,9 +21,15 @@ TopScores::TopScores(const Game& game, QWidget* parent)
         makelabel(this, "rank", QString::number(r + 1), twrect(1080, y, 252, 252), Qt::AlignCenter,
                   9.6);
         makecell(this, twrect(1320, y, 2172, 252));
-        makelabel(this, "names", QString::fromStdString(game.topname[r]),
-                  twrect(1440, y, 2052, 252), Qt::AlignLeft | Qt::AlignVCenter)
-            ->setProperty("index", r);
+        QLabel* name = makelabel(this, "names", {}, twrect(1440, y, 2052, 252),
+                                 Qt::AlignLeft | Qt::AlignVCenter);
+        name->setProperty("index", r);
+        // A name too long for its cell ends in "…"; the whole of it is in the tooltip.
+        const QString whole = QString::fromStdString(game.topname[r]);
+        name->setText(name->fontMetrics().elidedText(whole, Qt::ElideRight, name->width()));
+        if (name->text() != whole) {
+            name->setToolTip(whole);
+        }
     }
     QPushButton* close = makebutton(this, "Command1", "Закрыть", twrect(1200, 3960, 1212, 372));
     close->setDefault(true);

@@ -53,6 +53,9 @@ TEST_P(EveryWindow, PausesTheGameAndEveryWayOfClosingEnablesTheWindow) {
     EXPECT_TRUE(form->isEnabled());
     EXPECT_FALSE(timer1()->isActive());
     EXPECT_TRUE(shown("Command2"));
+    // A click on the disabled main window brings the open one forward with the keyboard.
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == form; }));
     const std::string closer = o.closer;
     if (closer == "button") {
         auto* button = form->findChild<QPushButton*>("Command1");

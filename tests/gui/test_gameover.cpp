@@ -35,6 +35,8 @@ TEST_F(GameOverTest, RecordIsEnteredShownAndKept) {
     QPointer<OverForm> over = openwindow<OverForm>();
     ASSERT_NE(over, nullptr);
     auto* name = over->findChild<QLineEdit*>("yourname");
+    window->activateWindow();  // a click on the main window brings the game-over window forward
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == over; }));
     // Keys the player is still pressing as the game ends are not typed into the name.
     QTest::keyClick(name, Qt::Key_Space);
     QTest::keyClick(name, Qt::Key_Return);
@@ -60,6 +62,8 @@ TEST_F(GameOverTest, RecordIsEnteredShownAndKept) {
     TopScores* table = openwindow<TopScores>();
     ASSERT_NE(table, nullptr);
     EXPECT_FALSE(window->isEnabled());
+    window->activateWindow();  // a click on the main window brings the table forward
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == table; }));
     EXPECT_EQ(game().topname[0], "Ваня");
     EXPECT_EQ(game().topscore[0], 120);
     QList<QLabel*> names = table->findChildren<QLabel*>("names");
@@ -214,6 +218,9 @@ TEST_F(GameOverTest, TableShowsDefaultsAndEmptyNames) {
     EXPECT_EQ(names[0]->text(), "-");
     EXPECT_EQ(names[3]->text(), "");
     EXPECT_EQ(names[4]->width(), names[0]->width());
+    EXPECT_TRUE(names[4]->text().endsWith(QChar(0x2026)));  // "…", where it no longer fits
+    EXPECT_LE(names[4]->fontMetrics().horizontalAdvance(names[4]->text()), names[4]->width());
+    EXPECT_EQ(game().topname[4].size(), 200u);
     EXPECT_EQ(names[5]->textFormat(), Qt::PlainText);  // a name is never markup
     EXPECT_EQ(table->size(), size);
     QList<QLabel*> ranks = table->findChildren<QLabel*>("rank");
