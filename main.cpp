@@ -11,6 +11,7 @@ int main(int argc, char* argv[]) {
     if (const auto status = commandline(argc, argv, std::cout, std::cerr)) {
         return *status;
     }
+    chooseplatform(argc, argv);
     quietmessages();
     QApplication app(argc, argv);
     prepareapplication(app);

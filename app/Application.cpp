@@ -33,6 +33,27 @@ void printmessage(QtMsgType type, const QMessageLogContext& context, const QStri
 
 }  // namespace
 
+// GNOME draws no frames for Wayland programs, and Qt 6.4's own offer maximise and minimise on a
+// fixed-size window, cut the titles under their buttons, leave dialogs where the compositor puts
+// them and stay at scale 1 when the screen is at 2. Through XWayland GNOME frames the windows
+// itself, as on X11. Elsewhere (KDE, wlroots compositors) the compositor draws them: native.
+void chooseplatform(int argc, const char* const* argv) {
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || !qEnvironmentVariableIsSet("DISPLAY") ||
+        !qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) {
+        return;
+    }
+    for (int i = 1; i < argc; ++i) {
+        const QByteArrayView arg(argv[i]);
+        if (arg == "-platform" || arg == "--platform") {
+            return;
+        }
+    }
+    const QList<QByteArray> desktops = qgetenv("XDG_CURRENT_DESKTOP").toLower().split(':');
+    if (desktops.contains("gnome")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+}
+
 void quietmessages() {
     nextprinter = qInstallMessageHandler(printmessage);
 }

@@ -2,6 +2,10 @@
 
 class QApplication;
 
+// Before QApplication: on GNOME under Wayland, unless the player chose a platform, the game runs
+// through XWayland, where GNOME draws its frames.
+void chooseplatform(int argc, const char* const* argv);
+
 // Before anything else: keeps what Qt says about a missing sound device or session off the
 // console. Real problems still show.
 void quietmessages();

@@ -326,14 +326,18 @@ void MainWindow::openform(const std::function<Form*()>& make) {
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled()) {
-        QWidget* open = QApplication::activeModalWidget();  // the colour picker over its dialog
-        if (open == nullptr) {
-            open = openwindow_;
-        }
-        if (open != nullptr) {
-            open->raise();
-            open->activateWindow();
-        }
+        // Once Qt has done its own part of the activation, which under Wayland asks the
+        // compositor to activate this window again.
+        QTimer::singleShot(0, this, [this] {
+            QWidget* open = QApplication::activeModalWidget();  // the colour picker, say
+            if (open == nullptr) {
+                open = openwindow_;
+            }
+            if (open != nullptr && !isEnabled()) {
+                open->raise();
+                open->activateWindow();
+            }
+        });
     }
 }
 

@@ -101,7 +101,7 @@ keys() {
 picture() { # name: takes a picture and prints the well
     run grim "$work/$1.png"
     cp "$work/$1.png" "$out/"
-    python3 tools/wayland/well.py "$out/$1.png"
+    python3 tools/desktop/picture.py "$out/$1.png"
 }
 
 # The occupied cells of rows first..last, as "column,row" words.
@@ -205,16 +205,17 @@ done
 step "the game-over window asks for the name" "$prompt"
 # The name box blinks its cursor; on the button nothing but a running game wakes the program.
 run wtype -s 300 -k Tab -s 1000
+# The program's own thread: the clock runs on it; the compositor's events have a thread of theirs.
 wakeups() {
-    cat /proc/"$game"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/ { n += $2 } END { print n + 0 }'
+    awk '/^voluntary_ctxt_switches/ { print $2 }' /proc/"$game"/status 2>/dev/null || echo 0
 }
 before=$(wakeups)
-sleep 3
+sleep 4
 woke=$(($(wakeups) - before))
 picture close-2-prompt >/dev/null || true
-# A running game wakes at least every 400 ms.
-step "the game stands still behind it (the program woke $woke times in 3 s)" \
-    "$([ "$woke" -le 3 ] && echo yes || echo no)"
+# A running game wakes it every 400 ms, ten times in 4 s; the window system now and then.
+step "the game stands still behind it (the program woke $woke times in 4 s)" \
+    "$([ "$woke" -le 5 ] && echo yes || echo no)"
 kill "$game" 2>/dev/null || true
 wait "$game" 2>/dev/null || true
 

@@ -1,5 +1,9 @@
 #include "Form.h"
 
+#include <QScreen>
+#include <QWindow>
+#include <algorithm>
+
 #include "Twips.h"
 
 Form::Form(QWidget* parent, const QString& caption, int width, int height)
@@ -21,4 +25,25 @@ void Form::done(int result) {
         unloaded_ = true;
         emit unloaded(result);
     }
+}
+
+// Centred over the window that opened it. Qt's own placement guesses the frames and comes out off
+// centre, or pushed under the top bar, where the window manager draws them thin (GNOME); the
+// frame of the window that opened it is the best guess for ours.
+void Form::setVisible(bool visible) {
+    if (visible && !testAttribute(Qt::WA_Moved) && parentWidget() != nullptr) {
+        const QWidget* owner = parentWidget()->window();
+        const QMargins frame =
+            owner->windowHandle() != nullptr ? owner->windowHandle()->frameMargins() : QMargins();
+        const QSize outer = size().grownBy(frame);
+        QRect place(owner->frameGeometry().center() - QPoint(outer.width(), outer.height()) / 2,
+                    outer);
+        if (const QScreen* screen = owner->screen()) {
+            const QRect room = screen->availableGeometry();
+            place.moveLeft(std::clamp(place.left(), room.left(), room.right() - outer.width() + 1));
+            place.moveTop(std::clamp(place.top(), room.top(), room.bottom() - outer.height() + 1));
+        }
+        move(place.topLeft());
+    }
+    QDialog::setVisible(visible);
 }

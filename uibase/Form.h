@@ -9,6 +9,8 @@ class Form : public QDialog {
 public:
     Form(QWidget* parent, const QString& caption, int width, int height);
 
+    void setVisible(bool visible) override;
+
 signals:
     // The window has closed, however that happened: a button, Enter, Esc or the close box.
     void unloaded(int result);
