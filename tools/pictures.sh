@@ -1,0 +1,148 @@
+#!/usr/bin/env bash
+# Takes pictures of the real game's seven windows under Xvfb at 96 dots an inch: the main window
+# idle, in play and paused, the records, colours, keys, rules and about windows, the game-over
+# window with a record and the records after it. The clock is frozen (faketime), so every run
+# deals the same pairs and nothing falls: two runs of the same program give the same pictures.
+#   tools/pictures.sh [--against DIR] [BUILD]
+# BUILD holds tarvelo, by default build/; the pictures go to build/pictures/. With --against,
+# each is compared with the one of the same name in DIR, and any pixel that differs fails.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/setup.sh xvfb xauth xdotool x11-utils imagemagick faketime
+
+against=
+build=
+while [ $# -gt 0 ]; do
+    case $1 in
+    --against) against=$(cd "$2" && pwd) && shift 2 ;;
+    *) build=$1 && shift ;;
+    esac
+done
+if [ -z "$build" ]; then
+    build=build
+    [ -f build/CMakeCache.txt ] ||
+        cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVELO_TESTS=OFF \
+            -DTARVELO_BENCH=OFF >/dev/null
+    cmake --build build --target tarvelo -j"$(nproc)" >/dev/null
+fi
+program=$(cd "$build" && pwd)/tarvelo
+
+out=$PWD/build/pictures
+rm -rf "$out" && mkdir -p "$out"
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+for n in $(seq 80 99); do [ -e "/tmp/.X11-unix/X$n" ] || break; done
+export DISPLAY=:$n
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+# No animation: a blink waits on the clock, which stands still here.
+mkdir -p "$work/config/Tarvelo"
+printf '[Options]\nAnimation=False\nSound=False\n' >"$work/config/Tarvelo/Tarvelo.conf"
+XDG_CONFIG_HOME=$work/config TZ=UTC FAKETIME="2026-12-08 12:00:00" \
+    LD_PRELOAD="$(dpkg -L libfaketime | grep -m1 '/libfaketime.so.1$')" \
+    QT_QPA_PLATFORM=xcb "$program" >"$work/game.log" 2>&1 &
+pids+=($!)
+
+window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
+# Waits for a window and gives it the keyboard, which without a window manager nobody else does.
+wait_window() { # title
+    for _ in $(seq 100); do
+        if [ -n "$(window "$1")" ]; then
+            xdotool windowfocus --sync "$(window "$1")"
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "no window \"$1\"" >&2
+    return 1
+}
+shot() { # name
+    sleep 0.5
+    import -window root "$out/$1.png"
+    echo "  $1"
+}
+key() { xdotool key --delay 100 "$@"; }
+click() { xdotool mousemove "$1" "$2" click 1; }
+# A menu item: the menu's title, then the item, by their places from the client area's corner.
+menu() { # title x, item x, item y
+    click "$1" 8
+    sleep 0.4
+    click "$2" $((18 + $3))
+}
+# Closes a window by a click on one of its buttons, given from the window's corner.
+button() { # title, x, y
+    local x y
+    eval "$(xdotool getwindowgeometry --shell "$(window "$1")")"
+    click $((X + $2)) $((Y + $3))
+}
+
+wait_window Tarvelo
+echo "Pictures:"
+shot 01-main-idle
+key F2 Left Up
+shot 02-main-play
+key p
+shot 03-main-paused
+
+key ctrl+h
+wait_window "Десятка лучших результатов"
+shot 04-records
+key Escape
+
+menu 173 183 52 # Настройки, Цвета
+wait_window Цвета
+shot 05-colours
+key Escape
+
+menu 173 183 73 # Настройки, Клавиши
+wait_window Клавиши
+shot 06-keys
+button Клавиши 144 140 # Отмена
+
+menu 243 253 10 # Справка, Правила
+wait_window Правила
+shot 07-rules
+key Escape
+
+menu 243 253 32 # Справка, О программе
+wait_window "О программе"
+shot 08-about
+key Escape
+
+# Pairs dropped in the middle until the game ends; every result enters an empty list.
+wait_window Tarvelo
+key F2
+for _ in $(seq 30); do
+    [ -n "$(window GameOver)" ] && break
+    key Down
+done
+wait_window GameOver
+shot 09-gameover
+button GameOver 124 148 # Ok: keys wait a moment after a game ends, and the clock stands still
+wait_window "Десятка лучших результатов"
+shot 10-records-after
+
+if [ -n "$against" ]; then
+    echo "Against $against:"
+    differ=0
+    for picture in "$out"/*.png; do
+        name=${picture##*/}
+        pixels=$(compare -metric AE "$picture" "$against/$name" null: 2>&1 || true)
+        echo "  ${name%.png}: $pixels pixels differ"
+        [ "$pixels" = 0 ] || differ=$((differ + 1))
+    done
+    if [ "$differ" -gt 0 ]; then
+        echo "$differ picture(s) differ"
+        exit 1
+    fi
+    echo "Every picture is the same."
+fi
