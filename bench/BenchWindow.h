@@ -12,7 +12,7 @@ struct BenchWindow {
     MainWindow window{store, TARVELO_SOUNDS_DIR};
 
     BenchWindow() {
-        window.game().sound = false;
+        window.game().setsound(false);
         window.show();
     }
 };

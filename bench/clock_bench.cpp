@@ -18,7 +18,7 @@ struct Result {
 Result measure(MainWindow& window, int level, int ticks, Qt::TimerType type) {
     Game& game = window.game();
     auto* timer1 = window.findChild<QTimer*>("Timer1");
-    game.startlevel = level;
+    game.setstartlevel(level);
     game.restart();
     timer1->setTimerType(type);
     window.render();
@@ -44,7 +44,7 @@ Result measure(MainWindow& window, int level, int ticks, Qt::TimerType type) {
     loop.exec();
     QObject::disconnect(connection);
     timer1->setTimerType(Qt::PreciseTimer);
-    const double period = game.clock.period;
+    const double period = game.clock().period;
     std::vector<double> errors;
     for (double interval : intervals) {
         errors.push_back(std::abs(interval - period));
@@ -59,7 +59,7 @@ int main(int argc, char* argv[]) {
     prepareapplication(app);
     BenchWindow bench;
     MainWindow& window = bench.window;
-    window.game().anim = false;
+    window.game().setanim(false);
 
     std::printf("%-28s %6s %6s %12s %10s %12s %10s\n", "clock", "period", "ticks", "median |err|",
                 "p99 |err|", "mean (ms)", "mean/period");

@@ -29,8 +29,8 @@ BENCHMARK(TickOnEmptyWell);
 void DropWithLongChain(benchmark::State& state) {
     SilentHost host;
     Game game(host);
-    game.anim = false;
-    game.sound = false;
+    game.setanim(false);
+    game.setsound(false);
     game.newgame();
     for (auto _ : state) {
         state.PauseTiming();

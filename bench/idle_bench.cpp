@@ -72,7 +72,7 @@ int main(int argc, char* argv[]) {
 
     // Sound on, as a player has it: the sound server, when there is one, is reached after the
     // first paint, and a sound has played before each state is measured.
-    game.sound = true;
+    game.setsound(true);
     QEventLoop loop;
     QTimer::singleShot(1500, &loop, &QEventLoop::quit);
     loop.exec();
@@ -83,15 +83,20 @@ int main(int argc, char* argv[]) {
     game.start();
     window.render();
     measure("running, level 1 (2.5 ticks/s)", seconds);
-    game.keydown(game.keyrotate);  // a sound, then the pause
+    game.keydown(game.keys().rotate);  // a sound, then the pause
     game.pause();
     window.render();
     measure("paused", seconds);
-    game.topscore.fill(1000000);  // no record: the name box and its cursor stay hidden
+    // No record: the name box and its cursor stay hidden.
+    for (int n = 1; n <= 10; ++n) {
+        bench.store.write("TopScores", "Record " + std::to_string(n), "1000000");
+    }
+    game.loadsettings(bench.store);
+    game.setsound(true);
     for (int y = 2; y < 15; ++y) {
         game.board[2][y] = static_cast<std::int16_t>(1 + y % 2);
     }
-    game.keydown(game.keydrop);
+    game.keydown(game.keys().drop);
     window.render();
     measure("game over window open", seconds);
     return 0;

@@ -50,23 +50,23 @@ int main(int argc, char* argv[]) {
     QtSettingsStore store(dir.filePath("driver.conf"));
     TimedWindow window(store, TARVELO_SOUNDS_DIR);
     Game& game = window.game();
-    game.anim = false;
+    game.setanim(false);
     window.show();
     wait(2000);  // the sounds are read and reach the server after the first paint
 
     game.start();
     stack(game);
-    game.keydown(game.keydrop);  // a drop that removes a group
+    game.keydown(game.keys().drop);  // a drop that removes a group
     wait(1500);
     stack(game);
     game.display.col = 99;  // the hundredth group
-    game.keydown(game.keydrop);
+    game.keydown(game.keys().drop);
     wait(2000);
     game.board = {};
     for (int y = 2; y < 15; ++y) {
         game.board[2][y] = static_cast<std::int16_t>(1 + y % 2);
     }
-    game.keydown(game.keydrop);  // the well is full
+    game.keydown(game.keys().drop);  // the well is full
     wait(2000);
     window.playsound("level");
     wait(250);

@@ -39,17 +39,11 @@
 #include "Game.h"
 #include "GameHost.h"
 #include "QtSettingsStore.h"
+#include "SilentHost.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-struct SilentHost : GameHost {
-    void playsound(std::string_view) override {}
-    void clockchanged() override {}
-    void blinkstep(int) override {}
-    void opengameover(bool) override {}
-};
 
 // Lines go straight to the kernel, so a SIGKILL loses none that were written.
 void logline(int fd, const std::string& line) {
@@ -297,7 +291,7 @@ int main(int argc, char** argv) {
             game.storerecord(store, "original-" + std::to_string(k));
         }
         for (int k = 0; k < 10; ++k) {
-            original.push_back({game.topscore[k], game.topname[k]});
+            original.push_back({game.topscore()[k], game.topname()[k]});
         }
     }
 
@@ -477,7 +471,7 @@ int main(int argc, char** argv) {
     final.loadsettings(store);
     std::vector<Record> stored;
     for (int k = 0; k < 10; ++k) {
-        stored.push_back({final.topscore[k], final.topname[k]});
+        stored.push_back({final.topscore()[k], final.topname()[k]});
     }
 
     // Expected: the best ten of the original, every record told on disk, and those told late

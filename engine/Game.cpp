@@ -4,6 +4,8 @@
 #include <chrono>
 #include <cmath>
 
+#include "StoreRows.h"
+
 namespace {
 
 double secondssincemidnight() {
@@ -14,13 +16,36 @@ double secondssincemidnight() {
 
 }  // namespace
 
-Game::Game(GameHost& host) : timeofday(secondssincemidnight), host_(host) {}
+Game::Game(GameHost& host, std::function<double()> timeofday)
+    : host_(host),
+      timeofday_(timeofday ? std::move(timeofday) : secondssincemidnight),
+      palette_{0, ui::kDefaultColors[0], ui::kDefaultColors[1], ui::kDefaultColors[2],
+               ui::kDefaultColors[3]},
+      startlevel_(ui::kDefaultLevel),
+      keys_{ui::kDefaultKeys[0], ui::kDefaultKeys[1], ui::kDefaultKeys[2], ui::kDefaultKeys[3]} {
+    topname_.fill(std::string(ui::kNoName));
+    storedname_ = topname_;
+}
+
+void Game::setpalette(const Palette& palette) {
+    for (int n = 1; n <= 4; ++n) {
+        palette_[n] = palette[n] & 0xFFFFFF;
+    }
+}
+
+void Game::setstartlevel(int level) {
+    startlevel_ = std::clamp(level, 1, kMaxLevel);
+}
+
+void Game::setkeys(const KeyBindings& keys) {
+    keys_ = keys;
+}
 
 void Game::newgame() {
     if (landing_) {
         return;
     }
-    rng_.seed(static_cast<std::uint32_t>(std::llround(timeofday() * 1e6)));
+    rng_.seed(static_cast<std::uint32_t>(std::llround(timeofday_() * 1e6)));
     display.score = 0;
     display.col = 0;
     display.countersvisible = true;
@@ -34,14 +59,14 @@ void Game::newgame() {
     // The first call only moves the old preview into a pair that the second replaces.
     newpair();
     newpair();
-    setlevel(startlevel);
+    setlevel(startlevel_);
     setclock(true);
 }
 
 void Game::setlevel(int level) {
     level = std::clamp(level, 1, kMaxLevel);  // a level above 8 would stop the clock
     display.level = level;
-    clock.period = 450 - 50 * level;
+    clock_.period = 450 - 50 * level;
     host_.clockchanged();
 }
 
@@ -79,7 +104,7 @@ void Game::resume() {
 }
 
 void Game::pausefordialog() {
-    if (landing_ || !clock.running) {
+    if (landing_ || !clock_.running) {
         return;
     }
     setclock(false);
@@ -90,13 +115,13 @@ void Game::keydown(std::int64_t code, bool repeat) {
     if (!playing()) {
         return;  // no game, no game keys; and never in the middle of a landing
     }
-    if (code == keyleft) {
+    if (code == keys_.left) {
         moveleft();
-    } else if (code == keyright) {
+    } else if (code == keys_.right) {
         moveright();
-    } else if (code == keyrotate) {
+    } else if (code == keys_.rotate) {
         rotatepair();
-    } else if (code == keydrop) {
+    } else if (code == keys_.drop) {
         if (!repeat) {
             droppair();  // once per press: a held key would throw the next pairs away
         }
@@ -113,11 +138,11 @@ void Game::resetidle() {
     display.countersvisible = false;
     display.score = 0;
     display.col = 0;
-    display.level = startlevel;
-    display.next = {DisplayState::kWellColor, DisplayState::kWellColor};
+    display.level = startlevel_;
+    display.next = {ui::kLightYellow, ui::kLightYellow};
     display.curs[0].visible = false;
     display.curs[1].visible = false;
-    display.info = "Вы можете задать начальный уровень в меню.";
+    display.info = ui::mainform["info"].caption;
     display.infovisible = true;
     display.pauseenabled = false;
     setclock(false);
@@ -125,8 +150,8 @@ void Game::resetidle() {
 }
 
 void Game::setclock(bool running) {
-    if (clock.running != running) {
-        clock.running = running;
+    if (clock_.running != running) {
+        clock_.running = running;
         host_.clockchanged();
     }
 }
@@ -134,6 +159,6 @@ void Game::setclock(bool running) {
 void Game::clearboard() {
     for (auto& column : board) {
         column.fill(0);
-        column[kRows] = kFloor;
+        column[kRows] = kFloorValue;
     }
 }

@@ -16,8 +16,8 @@
 class Game {
 public:
     static constexpr int kColumns = 6;
-    static constexpr int kRows = 15;  // visible rows; row 15 is the floor
-    static constexpr int kFloor = 5;
+    static constexpr int kRows = 15;       // visible rows; row 15 below them is the floor
+    static constexpr int kFloorValue = 5;  // what every cell of the floor row holds
     static constexpr int kMaxLevel = 8;
     static constexpr int kGroupsPerLevel = 100;
 
@@ -30,27 +30,39 @@ public:
         bool running = false;
         int period = 400;  // ms
     };
+    using Palette = std::array<std::uint32_t, 5>;  // 0x00BBGGRR by colour number; entry 0 unused
+    struct KeyBindings {
+        std::int32_t left, right, rotate, drop;
+        bool operator==(const KeyBindings&) const = default;
+    };
 
-    explicit Game(GameHost& host);
+    // Seconds since midnight, from which newgame seeds the colours; tests give their own.
+    explicit Game(GameHost& host, std::function<double()> timeofday = {});
 
-    // Board and game state.
+    // The game's state, as the engine's procedures use it. Windows only read it; tests lay it out.
     std::array<std::array<std::int16_t, kRows + 1>, kColumns> board{};  // board[x][y]
     int pairx = 2, pairy = 0, pairdir = 0, paircolor1 = 0, paircolor2 = 0;
     std::array<int, 2> nextcolor{};
-    std::array<std::uint32_t, 5> palette{0, 0x003038CF, 0x0000FF00, 0x00FF8000, 0x006FFFFF};
-    int startlevel = 1;
-    std::int32_t keyleft = 37, keyright = 39, keyrotate = 38, keydrop = 40;
-    std::array<std::int32_t, 10> topscore{};
-    std::array<std::string, 10> topname{"-", "-", "-", "-", "-", "-", "-", "-", "-", "-"};
-    bool sound = true;  // m_sound
-    bool anim = true;   // m_anim
-
     DisplayState display;
-    Clock clock;
-    std::vector<Cell> group;  // the cells of the group last collected, in flood order
 
-    // Seconds since midnight; newgame seeds the colours from it. Tests may replace it.
-    std::function<double()> timeofday;
+    // What the windows change, each kept valid here.
+    bool sound() const { return sound_; }  // m_sound
+    bool anim() const { return anim_; }    // m_anim
+    void setsound(bool on) { sound_ = on; }
+    void setanim(bool on) { anim_ = on; }
+    const Palette& palette() const { return palette_; }
+    void setpalette(const Palette& palette);  // entries 1 to 4, 24-bit colours
+    int startlevel() const { return startlevel_; }
+    void setstartlevel(int level);  // 1 to 8; the running game keeps its own
+    const KeyBindings& keys() const { return keys_; }
+    void setkeys(const KeyBindings& keys);
+
+    // The ten best results, best first.
+    const std::array<std::int32_t, 10>& topscore() const { return topscore_; }
+    const std::array<std::string, 10>& topname() const { return topname_; }
+
+    const Clock& clock() const { return clock_; }              // Timer1
+    const std::vector<Cell>& group() const { return group_; }  // the last collected, flood order
 
     // Starting, pausing and the main window's commands.
     void newgame();
@@ -102,22 +114,33 @@ public:
 private:
     void clearboard();
     void hideemptycells();
-    void showball(int x, int y, int color);
+    void showball(Cell cell, int color);
     Cell ball2() const;
     bool free(int x, int y) const;
-    bool occupied(int x, int y) const;
     int randomcolor();
     void progress();
     void levelup(int level);
     void placerecord(std::int64_t score, const std::string& name);
     void mergerecords(const SettingsStore& store);
+    static void readrecords(const SettingsStore& store, std::array<std::int32_t, 10>& scores,
+                            std::array<std::string, 10>& names);
     void writesettings(SettingsStore& store) const;
 
     GameHost& host_;
+    std::function<double()> timeofday_;
     std::mt19937 rng_;
     bool landing_ = false;
     bool over_ = false;
-    // The records as this copy last read them from the store or wrote them there.
+    Clock clock_;
+    std::vector<Cell> group_;
+    bool sound_ = true;
+    bool anim_ = true;
+    Palette palette_;
+    int startlevel_;
+    KeyBindings keys_;
+    std::array<std::int32_t, 10> topscore_{};
+    std::array<std::string, 10> topname_;
+    // The records as this copy last read them from the store, or wrote them there.
     std::array<std::int32_t, 10> storedscore_{};
-    std::array<std::string, 10> storedname_{"-", "-", "-", "-", "-", "-", "-", "-", "-", "-"};
+    std::array<std::string, 10> storedname_;
 };

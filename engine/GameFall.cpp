@@ -3,6 +3,11 @@
 
 #include "Game.h"
 
+namespace {
+// Where ball 2 lies from ball 1, by pairdir: below, left, above, right.
+constexpr Game::Cell kBall2[] = {{0, 1}, {-1, 0}, {0, -1}, {1, 0}};
+}  // namespace
+
 void Game::newpair() {
     pairdir = 0;
     pairx = 2;
@@ -11,7 +16,7 @@ void Game::newpair() {
     paircolor2 = nextcolor[1];
     nextcolor[0] = randomcolor();
     nextcolor[1] = randomcolor();
-    display.next = {palette[nextcolor[0]], palette[nextcolor[1]]};
+    display.next = {palette_[nextcolor[0]], palette_[nextcolor[1]]};
     showpair();
 }
 
@@ -21,42 +26,29 @@ int Game::randomcolor() {
     return static_cast<int>(std::nearbyint(r * 3.0f + 1.0f));
 }
 
+// The pair lands in the step that brings it onto its resting row: when the cell below either
+// ball is taken, by a ball or the floor (the cell below ball 1 of an upright pair is ball 2's
+// own, which the board holds free).
 int Game::tick() {
     if (landing_) {
         return 0;
     }
-    Cell b2 = ball2();
+    const auto resting = [this] {
+        const Cell b2 = ball2();
+        return !free(pairx, pairy + 1) || !free(b2.x, b2.y + 1);
+    };
     // A pair moved or turned onto a ledge (or dealt onto a high column) is already resting:
     // moving it first would write it over a ball.
-    const bool resting = occupied(pairx, pairy + 1) || occupied(b2.x, b2.y + 1);
-    if (!resting) {
+    if (!resting()) {
         hideemptycells();
         ++pairy;
-        const int x = pairx;
-        const int y = pairy;
-        bool lands = false;
-        switch (pairdir) {
-            case 0:
-                lands = occupied(x, y + 2) || y == 13;
-                break;
-            case 1:
-                lands = occupied(x - 1, y + 1) || occupied(x, y + 1) || y == 14;
-                break;
-            case 2:
-                lands = occupied(x, y + 1) || y == 14;
-                break;
-            default:
-                lands = occupied(x, y + 1) || occupied(x + 1, y + 1) || y == 14;
-                break;
-        }
-        if (!lands) {
-            showball(pairx, pairy, paircolor1);
-            b2 = ball2();
-            showball(b2.x, b2.y, paircolor2);
+        if (!resting()) {
+            showball({pairx, pairy}, paircolor1);
+            showball(ball2(), paircolor2);
             return 1;
         }
-        b2 = ball2();
     }
+    const Cell b2 = ball2();
     board[pairx][pairy] = static_cast<std::int16_t>(paircolor1);
     board[b2.x][b2.y] = static_cast<std::int16_t>(paircolor2);
     landing_ = true;
@@ -94,7 +86,7 @@ void Game::drawboard() {
             auto& ball = display.ball[y * kColumns + x];
             ball.visible = board[x][y] != 0;
             if (ball.visible) {
-                ball.color = palette[board[x][y]];
+                ball.color = palette_[board[x][y]];
             }
         }
     }
@@ -110,31 +102,16 @@ void Game::hideemptycells() {
     }
 }
 
-void Game::showball(int x, int y, int color) {
-    display.ball[y * kColumns + x] = {true, palette[color]};
+void Game::showball(Cell cell, int color) {
+    display.ball[cell.y * kColumns + cell.x] = {true, palette_[color]};
 }
 
 Game::Cell Game::ball2() const {
-    switch (pairdir) {
-        case 0:
-            return {pairx, pairy + 1};
-        case 1:
-            return {pairx - 1, pairy};
-        case 2:
-            return {pairx, pairy - 1};
-        default:
-            return {pairx + 1, pairy};
-    }
+    return {pairx + kBall2[pairdir].x, pairy + kBall2[pairdir].y};
 }
 
-// Below the well counts as occupied, also before the first game has laid the floor.
-bool Game::occupied(int x, int y) const {
-    if (x < 0 || x >= kColumns || y >= kRows) {
-        return true;
-    }
-    return y >= 0 && board[x][y] != 0;
-}
-
+// Inside the well and empty: the floor below it, the walls beside it and the space above it
+// are never free, also before the first game has laid the floor.
 bool Game::free(int x, int y) const {
     return x >= 0 && x < kColumns && y >= 0 && y < kRows && board[x][y] == 0;
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "Game.h"
+#include "Texts.h"
 
 int Game::removegroups() {
     if (board[2][1] != 0 || board[2][0] != 0) {
@@ -13,23 +14,23 @@ int Game::removegroups() {
     for (int x = 0; x < kColumns && !found; ++x) {
         for (int y = 0; y < kRows && !found; ++y) {
             if (board[x][y] != 0) {
-                group.clear();
+                group_.clear();
                 markgroup(x, y);
-                found = group.size() > 3;
+                found = group_.size() > 3;
             }
         }
     }
     if (!found) {
         return 0;
     }
-    if (sound) {
+    if (sound_) {
         host_.playsound("got");
     }
-    if (anim) {
-        const bool ran = clock.running;
+    if (anim_) {
+        const bool ran = clock_.running;
         setclock(false);
         for (int step = 0; step < 7; ++step) {
-            for (const Cell& c : group) {
+            for (const Cell& c : group_) {
                 auto& ball = display.ball[c.y * kColumns + c.x];
                 ball.visible = !ball.visible;
             }
@@ -37,10 +38,10 @@ int Game::removegroups() {
         }
         setclock(ran);  // a game paused before the drop stays paused
     }
-    for (const Cell& c : group) {
+    for (const Cell& c : group_) {
         board[c.x][c.y] = 0;
     }
-    const auto n = static_cast<std::int64_t>(group.size());
+    const auto n = static_cast<std::int64_t>(group_.size());
     display.score += n * n;
     display.col += 1;
     progress();
@@ -48,11 +49,11 @@ int Game::removegroups() {
 }
 
 void Game::markgroup(int x, int y) {
-    group.push_back({x, y});
+    group_.push_back({x, y});
     const int color = board[x][y];
     auto joins = [&](int nx, int ny) {
         return board[nx][ny] == color &&
-               std::find(group.begin(), group.end(), Cell{nx, ny}) == group.end();
+               std::find(group_.begin(), group_.end(), Cell{nx, ny}) == group_.end();
     };
     if (x != 0 && joins(x - 1, y)) {
         markgroup(x - 1, y);
@@ -73,8 +74,8 @@ void Game::markgroup(int x, int y) {
 void Game::progress() {
     const std::int64_t g = display.col;
     const std::int64_t k = g / kGroupsPerLevel;
-    display.perc =
-        static_cast<double>(g - kGroupsPerLevel * k) * DisplayState::kPercFullWidth / 100.0;
+    display.perc = static_cast<double>(g - kGroupsPerLevel * k) *
+                   ui::mainform["percfull"].place.width / kGroupsPerLevel;
     if (display.level > k + 1 || display.level == kMaxLevel) {
         display.perc = 0;
     }
@@ -85,11 +86,11 @@ void Game::progress() {
 }
 
 void Game::levelup(int level) {
-    if (sound) {
+    if (sound_) {
         host_.playsound("level");
     }
-    display.info = "Вы перешли на " + std::to_string(level) + "-й уровень!";
-    const bool ran = clock.running;
+    display.info = ui::levelmessage(level);
+    const bool ran = clock_.running;
     setclock(false);
     for (int step = 0; step < 8; ++step) {
         display.infovisible = !display.infovisible;
@@ -100,7 +101,7 @@ void Game::levelup(int level) {
 }
 
 void Game::gameover() {
-    if (sound) {
+    if (sound_) {
         host_.playsound("gameover");
     }
     setclock(false);

@@ -1,55 +1,36 @@
 // The player's moves: left, right, turn and drop, and the picture of the falling pair.
 #include "Game.h"
 
+namespace {
+
+// A turn from each pairdir: the cells, from ball 1, that must be free. The turn from below to
+// left sweeps the cell below-left as well; the turn from left to above tests no cell.
+struct Turn {
+    Game::Cell cells[2];
+    int count;
+};
+constexpr Turn kTurns[] = {
+    {{{-1, 0}, {-1, 1}}, 2},  // below to left
+    {{}, 0},                  // left to above: only row 0 refuses it
+    {{{1, 0}}, 1},            // above to right
+    {{{0, 1}}, 1},            // right to below
+};
+
+}  // namespace
+
+// A move is allowed when both balls' new cells are free; the cell a ball leaves to the other is
+// free in the board, since the pair is not in it.
 void Game::moveleft() {
-    if (landing_) {
-        return;
-    }
-    const int x = pairx;
-    const int y = pairy;
-    bool allowed = false;
-    switch (pairdir) {
-        case 0:
-            allowed = x != 0 && free(x - 1, y) && free(x - 1, y + 1);
-            break;
-        case 1:
-            allowed = x != 1 && free(x - 2, y);
-            break;
-        case 2:
-            allowed = x != 0 && free(x - 1, y) && free(x - 1, y - 1);
-            break;
-        default:
-            allowed = x != 0 && free(x - 1, y);
-            break;
-    }
-    if (allowed) {
+    const Cell b2 = ball2();
+    if (!landing_ && free(pairx - 1, pairy) && free(b2.x - 1, b2.y)) {
         --pairx;
         showpair();
     }
 }
 
 void Game::moveright() {
-    if (landing_) {
-        return;
-    }
-    const int x = pairx;
-    const int y = pairy;
-    bool allowed = false;
-    switch (pairdir) {
-        case 0:
-            allowed = x != 5 && free(x + 1, y) && free(x + 1, y + 1);
-            break;
-        case 1:
-            allowed = x != 5 && free(x + 1, y);
-            break;
-        case 2:
-            allowed = x != 5 && free(x + 1, y) && free(x + 1, y - 1);
-            break;
-        default:
-            allowed = x != 4 && free(x + 2, y);
-            break;
-    }
-    if (allowed) {
+    const Cell b2 = ball2();
+    if (!landing_ && free(pairx + 1, pairy) && free(b2.x + 1, b2.y)) {
         ++pairx;
         showpair();
     }
@@ -59,25 +40,13 @@ void Game::rotatepair() {
     if (landing_) {
         return;
     }
-    if (sound) {
+    if (sound_) {
         host_.playsound("rotate");  // also when the turn is refused
     }
-    const int x = pairx;
-    const int y = pairy;
-    bool allowed = false;
-    switch (pairdir) {
-        case 0:
-            allowed = x != 0 && free(x - 1, y) && free(x - 1, y + 1);
-            break;  // sweeps below-left
-        case 1:
-            allowed = y != 0;
-            break;
-        case 2:
-            allowed = x != 5 && free(x + 1, y);
-            break;
-        default:
-            allowed = y != 14 && free(x, y + 1);
-            break;
+    const Turn& turn = kTurns[pairdir];
+    bool allowed = pairdir != 1 || pairy != 0;
+    for (int i = 0; i < turn.count; ++i) {
+        allowed = allowed && free(pairx + turn.cells[i].x, pairy + turn.cells[i].y);
     }
     if (allowed) {
         pairdir = (pairdir + 1) % 4;
@@ -89,7 +58,7 @@ void Game::droppair() {
     if (landing_) {
         return;
     }
-    if (sound) {
+    if (sound_) {
         host_.playsound("drop");
     }
     while (tick() == 1) {
@@ -99,8 +68,8 @@ void Game::droppair() {
 void Game::showpair() {
     hideemptycells();
     const Cell b2 = ball2();
-    showball(pairx, pairy, paircolor1);
-    showball(b2.x, b2.y, paircolor2);
+    showball({pairx, pairy}, paircolor1);
+    showball(b2, paircolor2);
     display.curs[0] = {true, pairx};
     display.curs[1].visible = pairdir == 1 || pairdir == 3;
     if (display.curs[1].visible) {

@@ -6,8 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh
-cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTARVELO_TESTS=OFF -DTARVELO_BENCH=ON >/dev/null
-cmake --build build-bench -j"$(nproc)" >/dev/null
+tools/build.sh --bench >/dev/null
 b=build-bench/bench
 # A real X server when there is one to start, else Qt's offscreen platform.
 run() { if command -v xvfb-run >/dev/null; then xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$@"; else QT_QPA_PLATFORM=offscreen "$@"; fi; }

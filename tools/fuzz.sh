@@ -3,11 +3,7 @@
 # input sequences, checked against the game's rules. Usage: tools/fuzz.sh [seconds, default 300]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/setup.sh
-if ! dpkg-query -W -f='${Status}' clang libclang-rt-14-dev 2>/dev/null | grep -q 'ok installed.*ok installed'; then
-    sudo=(); [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends clang libclang-rt-14-dev
-fi
+tools/setup.sh clang libclang-rt-14-dev
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVELO_FUZZ=ON \
     -DTARVELO_TESTS=OFF >/dev/null
 cmake --build build-fuzz -j"$(nproc)" --target fuzz_engine

@@ -1,20 +1,54 @@
 #!/usr/bin/env bash
-# Prints which source folder includes headers from which, with how many includes, and fails
-# when two folders include from each other. Usage: tools/layers.sh
+# Checks that every source folder includes headers only from its own layer and the layers below
+# it, in the order below, and prints who includes whom. Fails on an include upwards (which any
+# cycle between folders, of any length, must have), on a folder that is in no layer and on two
+# headers of one name, which would make an include ambiguous. Usage: tools/layers.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-git ls-files --cached --others --exclude-standard -- '*.h' '*.cpp' | awk '
-    # First pass: the folder of every header, by its name.
-    NR == FNR { n = split($0, p, "/"); if ($0 ~ /\.h$/) home[p[n]] = (n > 1 ? p[1] : "."); next }
-    # Second pass: each file, from its folder to the folder of each header it includes.
-    FNR == 1 { n = split(FILENAME, p, "/"); from = (n > 1 ? p[1] : ".") }
-    /^#include "/ {
-        split($0, q, "\""); m = split(q[2], h, "/"); to = home[h[m]]
-        if (to != "" && to != from) count[from " -> " to]++
-    }
-    END {
-        for (edge in count) { print edge " (" count[edge] ")"; split(edge, e, " -> "); seen[e[1], e[2]] = 1 }
-        bad = 0
-        for (edge in count) { split(edge, e, " -> "); if ((e[2], e[1]) in seen && e[1] < e[2]) { print "cycle: " e[1] " <-> " e[2] > "/dev/stderr"; bad = 1 } }
-        exit bad
-    }' <(git ls-files --cached --others --exclude-standard -- '*.h') $(git ls-files --cached --others --exclude-standard -- '*.h' '*.cpp') | sort
+git ls-files --cached --others --exclude-standard -- '*.h' '*.cpp' ':!tools' | python3 -c '
+import collections, re, sys
+
+# From the bottom: each sees the ones before it.
+LAYERS = """
+    ui engine
+    qt/widgets qt/keyboard qt/store qt/sound qt/dialogs qt/mainwindow qt/app qt
+    win32/windows win32/sound win32/store win32/mainwindow win32
+    resources tests/engine tests/fuzz tests/qt tests/win32 bench
+""".split()
+
+def layer(path):
+    folder = max((l for l in LAYERS if path.startswith(l + "/")), key=len, default=None)
+    return folder
+
+files = sys.stdin.read().split()
+bad = []
+home = {}
+for path in files:
+    if path.endswith(".h"):
+        name = path.rsplit("/", 1)[-1]
+        if name in home:
+            bad.append(f"two headers named {name}: {home[name]} and {path}")
+        home[name] = path
+edges = collections.Counter()
+for path in files:
+    source = layer(path)
+    if source is None:
+        bad.append(f"{path} is in no layer")
+        continue
+    for line in open(path, encoding="utf-8"):
+        include = re.match(r"\s*#\s*include\s+[\x22]([^\x22]+)[\x22]", line)
+        if not include or include.group(1).rsplit("/", 1)[-1] not in home:
+            continue
+        target = layer(home[include.group(1).rsplit("/", 1)[-1]])
+        if target is not None and target != source:
+            edges[source, target] += 1
+for (source, target), count in sorted(edges.items(), key=lambda e: (LAYERS.index(e[0][0]), LAYERS.index(e[0][1]))):
+    upward = LAYERS.index(target) > LAYERS.index(source)
+    print(f"{source} -> {target} ({count})" + ("  UPWARD" if upward else ""))
+    if upward:
+        bad.append(f"{source} includes from {target}, a layer above it")
+for problem in bad:
+    print("error: " + problem, file=sys.stderr)
+print("Layers, from the bottom: " + " ".join(LAYERS))
+sys.exit(1 if bad else 0)
+'

@@ -20,10 +20,7 @@ while [ $# -gt 0 ]; do
 done
 if [ -z "$build" ]; then
     build=build
-    [ -f build/CMakeCache.txt ] ||
-        cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVELO_TESTS=OFF \
-            -DTARVELO_BENCH=OFF >/dev/null
-    cmake --build build --target tarvelo -j"$(nproc)" >/dev/null
+    tools/build.sh tarvelo >/dev/null
 fi
 program=$(cd "$build" && pwd)/tarvelo
 

@@ -3,6 +3,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVELO_TESTS=OFF -DTARVELO_BENCH=OFF >/dev/null
-cmake --build build -j"$(nproc)"
+tools/build.sh
 exec build/tarvelo

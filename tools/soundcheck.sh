@@ -14,8 +14,7 @@ source tools/sound/servers.sh
 build=${1:-}
 if [ -z "$build" ]; then
     build=build-bench
-    cmake -S . -B $build -DCMAKE_BUILD_TYPE=Release -DTARVELO_TESTS=OFF -DTARVELO_BENCH=ON >/dev/null
-    cmake --build $build --target tarvelo sound_driver bare_soundeffect -j"$(nproc)" >/dev/null
+    tools/build.sh --bench tarvelo sound_driver bare_soundeffect >/dev/null
 fi
 build=$(cd "$build" && pwd)
 sounds=$build/sounds

@@ -5,8 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh
-cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTARVELO_TESTS=OFF -DTARVELO_BENCH=ON >/dev/null
-cmake --build build-bench --target store_stress -j"$(nproc)" >/dev/null
+tools/build.sh --bench store_stress >/dev/null
 driver=$PWD/build-bench/bench/store_stress
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -13,10 +13,7 @@ tools/setup.sh sway wtype grim imagemagick python3 pkg-config libwayland-dev lib
 build=${1:-}
 if [ -z "$build" ]; then
     build=build
-    [ -f build/CMakeCache.txt ] ||
-        cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVELO_TESTS=OFF \
-            -DTARVELO_BENCH=OFF >/dev/null
-    cmake --build build --target tarvelo -j"$(nproc)" >/dev/null
+    tools/build.sh tarvelo >/dev/null
 fi
 
 out=$PWD/build/waylandcheck

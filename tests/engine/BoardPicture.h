@@ -9,7 +9,7 @@
 inline void setrows(Game& game, std::initializer_list<const char*> rows) {
     for (auto& column : game.board) {
         column.fill(0);
-        column[Game::kRows] = Game::kFloor;
+        column[Game::kRows] = Game::kFloorValue;
     }
     int y = Game::kRows - static_cast<int>(rows.size());
     for (const char* row : rows) {

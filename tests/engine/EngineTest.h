@@ -11,6 +11,7 @@
 
 #include "BoardPicture.h"
 #include "Game.h"
+#include "MemoryStore.h"
 
 // Records what the engine asks of the window system; blinks cost no time.
 class FakeHost : public GameHost {
@@ -47,13 +48,33 @@ public:
 class EngineTest : public ::testing::Test {
 protected:
     FakeHost host;
-    Game game{host};
+    Game game{host, [] { return 1234.5; }};
 
     EngineTest() {
         host.game = &game;
-        game.sound = false;
-        game.anim = false;
-        game.timeofday = [] { return 1234.5; };
+        game.setsound(false);
+        game.setanim(false);
+    }
+
+    // The top ten, as the store would give it; the options stay as they were.
+    void setrecords(const std::array<std::int32_t, 10>& scores,
+                    const std::array<std::string, 10>& names) {
+        MemoryStore store;
+        for (int n = 1; n <= 10; ++n) {
+            store.values[{"TopScores", "Record " + std::to_string(n)}] =
+                std::to_string(scores[n - 1]);
+            store.values[{"TopScores", "Name " + std::to_string(n)}] = names[n - 1];
+        }
+        const bool sound = game.sound(), anim = game.anim();
+        const Game::Palette palette = game.palette();
+        const int level = game.startlevel();
+        const Game::KeyBindings keys = game.keys();
+        game.loadsettings(store);
+        game.setsound(sound);
+        game.setanim(anim);
+        game.setpalette(palette);
+        game.setstartlevel(level);
+        game.setkeys(keys);
     }
 
     // Rows of '.' and '1'..'4', the last row given lands on row 14.

@@ -4,13 +4,12 @@
 #include <cmath>
 
 Referee::Referee(std::function<unsigned()> next) : next_(std::move(next)) {
-    game.sound = true;  // "got" is how the books learn of each group
-    game.timeofday = [this] { return static_cast<double>(next_() % 86400000) / 1000; };
+    game.setsound(true);  // "got" is how the books learn of each group
 }
 
 void Referee::fresh() {
     landed_ = removed_ = squares_ = groups_ = skipped_ = colatgot_ = 0;
-    startlevel_ = game.startlevel;
+    startlevel_ = game.startlevel();
 }
 
 void Referee::act() {
@@ -36,19 +35,19 @@ void Referee::act() {
             }
             break;
         case 2:
-            game.keydown(game.keyleft);
+            game.keydown(game.keys().left);
             break;
         case 3:
-            game.keydown(game.keyright);
+            game.keydown(game.keys().right);
             break;
         case 4:
-            game.keydown(game.keyrotate);
+            game.keydown(game.keys().rotate);
             break;
         case 5:
-            game.keydown(game.keydrop);
+            game.keydown(game.keys().drop);
             // A drop always lands, exactly once, unless an earlier binding takes the key.
-            if (playing && game.keydrop != game.keyleft && game.keydrop != game.keyright &&
-                game.keydrop != game.keyrotate) {
+            if (playing && game.keys().drop != game.keys().left &&
+                game.keys().drop != game.keys().right && game.keys().drop != game.keys().rotate) {
                 landed_ += 2;
             }
             break;
@@ -58,14 +57,16 @@ void Referee::act() {
         case 7:
             game.resume();
             break;
-        case 8:
-            game.palette[1 + next_() % 4] = next_() & 0xFFFFFF;
-            break;
+        case 8: {
+            Game::Palette palette = game.palette();
+            palette[1 + next_() % 4] = next_() & 0xFFFFFF;
+            game.setpalette(palette);
+        } break;
         case 9:
-            game.anim = !game.anim;
+            game.setanim(!game.anim());
             break;
         case 10:
-            game.startlevel = 1 + static_cast<int>(next_() % 8);
+            game.setstartlevel(1 + static_cast<int>(next_() % 8));
             break;
         case 11:
             if (playing && next_() % 8 == 0) {  // jump ahead to a level-up
@@ -75,7 +76,7 @@ void Referee::act() {
             }
             break;
         default:
-            if (game.clock.running && game.tick() == 0) {  // only a running clock ticks
+            if (game.clock().running && game.tick() == 0) {  // only a running clock ticks
                 landed_ += 2;
             }
             break;
@@ -85,7 +86,7 @@ void Referee::act() {
 void Referee::playsound(std::string_view name) {
     levelups += name == "level";
     if (name == "got") {
-        const auto n = static_cast<std::int64_t>(game.group.size());
+        const auto n = static_cast<std::int64_t>(game.group().size());
         removed_ += n;
         squares_ += n * n;
         ++groups_;
@@ -105,13 +106,13 @@ void Referee::blinkstep(int) {
     }
     const auto board = game.board;
     const int x = game.pairx, y = game.pairy, dir = game.pairdir;
-    const bool running = game.clock.running;
+    const bool running = game.clock().running;
     switch (next_() % 6) {
         case 0:
-            game.keydown(game.keydrop);
+            game.keydown(game.keys().drop);
             break;
         case 1:
-            game.keydown(game.keyleft);
+            game.keydown(game.keys().left);
             break;
         case 2:
             game.restart();
@@ -127,7 +128,7 @@ void Referee::blinkstep(int) {
             break;
     }
     if (game.board != board || game.pairx != x || game.pairy != y || game.pairdir != dir ||
-        game.clock.running != running) {
+        game.clock().running != running) {
         failure_ = "input during a blink changed the game";
     }
 }
@@ -199,7 +200,7 @@ std::string Referee::check() const {
     }
     const int level = static_cast<int>(
         std::max<std::int64_t>(startlevel_, std::min<std::int64_t>(8, 1 + g / 100)));
-    if (game.display.level != level || game.clock.period != 450 - 50 * level) {
+    if (game.display.level != level || game.clock().period != 450 - 50 * level) {
         return "level " + std::to_string(game.display.level) + ", expected " +
                std::to_string(level);
     }

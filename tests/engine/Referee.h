@@ -14,7 +14,7 @@ public:
     // `next` supplies the choices: which input, and what arrives during a blink.
     explicit Referee(std::function<unsigned()> next);
 
-    Game game{*this};
+    Game game{*this, [this] { return static_cast<double>(next_() % 86400000) / 1000; }};
     int gameovers = 0;
     int blinks = 0;
     int levelups = 0;

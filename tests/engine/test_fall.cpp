@@ -11,11 +11,11 @@ TEST_F(Fall, ProgramStartsWithNoFloorAndNoGame) {
         }
     }
     EXPECT_FALSE(game.display.pauseenabled);
-    EXPECT_FALSE(game.clock.running);
+    EXPECT_FALSE(game.clock().running);
 }
 
 TEST_F(Fall, NewGameClearsTheWellAndDealsAPairAtTheStartingLevel) {
-    game.startlevel = 8;
+    game.setstartlevel(8);
     game.newgame();
     for (int x = 0; x < 6; ++x) {
         EXPECT_EQ(cell(x, 15), 5);
@@ -27,13 +27,13 @@ TEST_F(Fall, NewGameClearsTheWellAndDealsAPairAtTheStartingLevel) {
     EXPECT_EQ(game.pairx, 2);
     EXPECT_EQ(game.pairy, 0);
     EXPECT_EQ(game.pairdir, 0);
-    EXPECT_TRUE(game.clock.running);
-    EXPECT_EQ(game.clock.period, 50);
+    EXPECT_TRUE(game.clock().running);
+    EXPECT_EQ(game.clock().period, 50);
     EXPECT_EQ(game.display.level, 8);
     EXPECT_TRUE(game.display.pauseenabled);
     EXPECT_FALSE(game.display.infovisible);
     // The progress bar keeps its width until the first group of the game.
-    EXPECT_EQ(game.display.perc, DisplayState::kDesignPercWidth);
+    EXPECT_EQ(game.display.perc, 12);  // its design width, in twips
 }
 
 TEST_F(Fall, NewGameDuringAGameReplacesIt) {
@@ -49,7 +49,7 @@ TEST_F(Fall, NewGameDuringAGameReplacesIt) {
     EXPECT_EQ(game.display.col, 0);
     EXPECT_EQ(game.display.perc, 400);
     EXPECT_FALSE(game.display.command2);
-    EXPECT_TRUE(game.clock.running);
+    EXPECT_TRUE(game.clock().running);
 }
 
 TEST_F(Fall, PreviewBecomesTheNextPair) {
@@ -58,8 +58,8 @@ TEST_F(Fall, PreviewBecomesTheNextPair) {
     game.droppair();
     EXPECT_EQ(game.paircolor1, next[0]);
     EXPECT_EQ(game.paircolor2, next[1]);
-    EXPECT_EQ(game.display.next[0], game.palette[game.nextcolor[0]]);
-    EXPECT_EQ(game.display.next[1], game.palette[game.nextcolor[1]]);
+    EXPECT_EQ(game.display.next[0], game.palette()[game.nextcolor[0]]);
+    EXPECT_EQ(game.display.next[1], game.palette()[game.nextcolor[1]]);
 }
 
 TEST_F(Fall, UprightPairFallsDownAnEmptyColumnAndLandsOnTheFloor) {
@@ -143,7 +143,7 @@ TEST_F(Fall, PairDealtOverAColumnReachingRowTwoEndsTheGame) {
     EXPECT_EQ(cell(2, 0), 3);
     EXPECT_EQ(cell(2, 1), 4);
     ASSERT_EQ(host.gameovers.size(), 1u);
-    EXPECT_FALSE(game.clock.running);
+    EXPECT_FALSE(game.clock().running);
     // The next pair is still drawn on the entry cells.
     EXPECT_EQ(game.pairx, 2);
     EXPECT_TRUE(shown(2, 0));
@@ -183,12 +183,12 @@ TEST_F(Fall, ColoursTwoAndThreeComeTwiceAsOftenAsOneAndFour) {
 
 TEST_F(Fall, EachGameIsSeededFromTheTimeOfDay) {
     auto deal = [&](double time) {
-        game.timeofday = [time] { return time; };
-        game.newgame();
+        Game dealt(host, [time] { return time; });
+        dealt.newgame();
         std::vector<int> colours;
         for (int i = 0; i < 20; ++i) {
-            game.newpair();
-            colours.push_back(game.nextcolor[0]);
+            dealt.newpair();
+            colours.push_back(dealt.nextcolor[0]);
         }
         return colours;
     };

@@ -29,12 +29,12 @@ TEST_F(Groups, ThreeStayAndAFourthRemovesAllFour) {
 TEST_F(Groups, LAndTShapesAreOneGroupButDiagonalsAreNot) {
     setboard({"1.....", "1.....", "11...."});
     EXPECT_EQ(game.removegroups(), 1);
-    EXPECT_EQ(game.group.size(), 4u);
+    EXPECT_EQ(game.group().size(), 4u);
     EXPECT_EQ(game.display.score, 16);
 
     setboard({".1....", "111..."});
     EXPECT_EQ(game.removegroups(), 1);
-    EXPECT_EQ(game.group.size(), 4u);
+    EXPECT_EQ(game.group().size(), 4u);
 
     setboard({"1.1...", ".1.1..", "1.1.1."});
     EXPECT_EQ(game.removegroups(), 0);
@@ -45,12 +45,12 @@ TEST_F(Groups, FloodFillVisitsLeftRightDownUp) {
     setboard({".22...", "222..."});
     game.removegroups();
     const std::vector<Game::Cell> order{{0, 14}, {1, 14}, {2, 14}, {2, 13}, {1, 13}};
-    EXPECT_EQ(game.group, order);
+    EXPECT_EQ(game.group(), order);
 }
 
 TEST_F(Groups, TwoGroupsInOneLandingGoOneAfterTheOtherInSearchOrder) {
     setboard({"1...2.", "1...2.", "1...2.", "1...2."});
-    game.anim = true;
+    game.setanim(true);
     game.landpair();
     EXPECT_EQ(game.display.score, 32);
     EXPECT_EQ(game.display.col, 2);
@@ -78,7 +78,7 @@ TEST_F(Groups, BallsFallIntoTheGapAndFormAChain) {
 }
 
 TEST_F(Groups, RemovalBlinksSevenTimesAndEndsHidden) {
-    game.anim = true;
+    game.setanim(true);
     setboard({"1111.."});
     game.removegroups();
     ASSERT_EQ(host.blinks, 7);
@@ -88,7 +88,7 @@ TEST_F(Groups, RemovalBlinksSevenTimesAndEndsHidden) {
     EXPECT_FALSE(shown(0, 14));
 
     host.blinks = 0;
-    game.anim = false;
+    game.setanim(false);
     setboard({"2222.."});
     game.removegroups();
     EXPECT_EQ(host.blinks, 0);
@@ -99,21 +99,21 @@ TEST_F(Groups, GotSoundOnlyWithTheSoundOption) {
     setboard({"1111.."});
     game.removegroups();
     EXPECT_TRUE(host.sounds.empty());
-    game.sound = true;
+    game.setsound(true);
     setboard({"1111.."});
     game.removegroups();
     EXPECT_EQ(host.sounds, std::vector<std::string>{"got"});
 }
 
 TEST_F(Groups, EntryCellEndsTheGameEvenWhenTheLandingCompletesAGroup) {
-    game.sound = true;
+    game.setsound(true);
     // Column 2 reaches row 1, and its top four balls make a group.
     setboard({"..1...", "..1...", "..1...", "..1...", "..2...", "..1...", "..2...", "..1...",
               "..2...", "..1...", "..2...", "..1...", "..2...", "..1..."});
     EXPECT_EQ(game.removegroups(), 0);
     ASSERT_EQ(host.gameovers.size(), 1u);
     EXPECT_EQ(host.sounds, std::vector<std::string>{"gameover"});
-    EXPECT_FALSE(game.clock.running);
+    EXPECT_FALSE(game.clock().running);
     EXPECT_EQ(game.display.score, 0);
     EXPECT_EQ(ballcount(), 14);
 }
@@ -126,7 +126,7 @@ TEST_F(Groups, FullColumnElsewhereDoesNotEndTheGame) {
 }
 
 TEST_F(Groups, GameOverOffersTheRecordFromTheTenthScoreUp) {
-    game.topscore = {900, 800, 700, 600, 500, 400, 300, 200, 100, 50};
+    setrecords({900, 800, 700, 600, 500, 400, 300, 200, 100, 50}, {});
     game.display.score = 50;
     game.gameover();
     game.display.score = 49;
@@ -153,17 +153,17 @@ TEST_F(Levels, ProgressIsTheShareOfTheCurrentHundred) {
 }
 
 TEST_F(Levels, HundredthGroupRaisesTheLevelWithABlinkingMessage) {
-    game.sound = true;
+    game.setsound(true);
     game.display.col = 99;
     removeone();
     EXPECT_EQ(game.display.level, 2);
-    EXPECT_EQ(game.clock.period, 350);
+    EXPECT_EQ(game.clock().period, 350);
     EXPECT_EQ(game.display.info, "Вы перешли на 2-й уровень!");
     EXPECT_EQ(host.infoframes,
               (std::vector<bool>{true, false, true, false, true, false, true, false}));
     EXPECT_FALSE(game.display.infovisible);
     EXPECT_EQ(host.sounds, (std::vector<std::string>{"got", "level"}));
-    EXPECT_TRUE(game.clock.running);
+    EXPECT_TRUE(game.clock().running);
 }
 
 TEST_F(Levels, NoLevelUpAtLevelEightAndTheBarStaysEmpty) {
@@ -178,7 +178,7 @@ TEST_F(Levels, NoLevelUpAtLevelEightAndTheBarStaysEmpty) {
 }
 
 TEST_F(Levels, GameStartedHigherRisesOnlyWhenTheCountCatchesUp) {
-    game.startlevel = 3;
+    game.setstartlevel(3);
     game.newgame();
     game.display.col = 99;
     removeone();
@@ -194,7 +194,7 @@ TEST_F(Levels, GameStartedHigherRisesOnlyWhenTheCountCatchesUp) {
 
 // Input during a blink: acting on the stored pair would land it twice or clear a new game.
 TEST_F(Groups, InputDuringABlinkIsIgnoredByTheEngine) {
-    game.anim = true;
+    game.setanim(true);
     setboard({"111..."});
     int injected = 0;
     host.duringblink = [&] {
@@ -217,19 +217,19 @@ TEST_F(Groups, InputDuringABlinkIsIgnoredByTheEngine) {
     EXPECT_EQ(cell(4, 14), 4);  // ball 2 settled once, nothing landed twice
     EXPECT_EQ(ballcount(), 1);
     EXPECT_EQ(game.paircolor1, next[0]);
-    EXPECT_TRUE(game.clock.running);
+    EXPECT_TRUE(game.clock().running);
     EXPECT_FALSE(game.display.command2);
 }
 
 TEST_F(Groups, DropWhilePausedThatRemovesAndLevelsUpLeavesTheGamePaused) {
-    game.anim = true;
+    game.setanim(true);
     game.pause();
     game.display.col = 99;
     setboard({"111..."});
     setpair(3, 12, 3, 1, 4);
     game.keydown(40);
     EXPECT_EQ(game.display.level, 2);
-    EXPECT_EQ(game.clock.period, 350);
-    EXPECT_FALSE(game.clock.running);
+    EXPECT_EQ(game.clock().period, 350);
+    EXPECT_FALSE(game.clock().running);
     EXPECT_TRUE(game.display.command2);
 }

@@ -176,13 +176,13 @@ TEST_F(Moves, DropLandsWhereTheClockWould) {
     twin.pairx = 2, twin.pairy = 0, twin.pairdir = 0, twin.paircolor1 = 3, twin.paircolor2 = 4;
     while (twin.tick() == 1) {
     }
-    const int period = game.clock.period;
+    const int period = game.clock().period;
     game.droppair();
     EXPECT_EQ(game.board, twin.board);
     EXPECT_EQ(cell(2, 11), 3);
     EXPECT_EQ(cell(2, 12), 4);
-    EXPECT_EQ(game.clock.period, period);
-    EXPECT_TRUE(game.clock.running);
+    EXPECT_EQ(game.clock().period, period);
+    EXPECT_TRUE(game.clock().running);
     EXPECT_EQ(game.pairy, 0);  // the next pair is in at once
 }
 
@@ -191,7 +191,7 @@ TEST_F(Moves, SoundsOnlyWithTheSoundOption) {
     game.rotatepair();  // refused against the wall
     game.droppair();
     EXPECT_TRUE(host.sounds.empty());
-    game.sound = true;
+    game.setsound(true);
     setpair(0, 5, 0);
     game.rotatepair();
     EXPECT_EQ(game.pairdir, 0);
@@ -209,7 +209,7 @@ TEST_F(Moves, KeysFollowTheBindingsInOrder) {
     game.keydown(38);
     EXPECT_EQ(game.pairdir, 1);
     // One key bound twice: only the first action in dispatch order runs.
-    game.keyrotate = game.keyleft;
+    game.setkeys({37, 39, 37, 40});
     game.keydown(37);
     EXPECT_EQ(game.pairx, 2);
     EXPECT_EQ(game.pairdir, 1);
@@ -232,7 +232,7 @@ TEST_F(Moves, HeldDropKeyDropsOnePairWhateverKeyItIs) {
         game.keydown(40, true);
     }
     EXPECT_EQ(ballcount(), 2);
-    game.keydrop = 32;
+    game.setkeys({37, 39, 38, 32});
     game.keydown(32, true);
     EXPECT_EQ(ballcount(), 2);
     game.keydown(32);
@@ -241,18 +241,18 @@ TEST_F(Moves, HeldDropKeyDropsOnePairWhateverKeyItIs) {
 
 TEST_F(Moves, PauseKeysPauseUnlessBound) {
     game.keydown(80);
-    EXPECT_FALSE(game.clock.running);
+    EXPECT_FALSE(game.clock().running);
     EXPECT_TRUE(game.display.command2);
     game.resume();
-    EXPECT_TRUE(game.clock.running);
+    EXPECT_TRUE(game.clock().running);
     EXPECT_FALSE(game.display.command2);
-    game.keyleft = 80;  // P now moves left; Pause still pauses
+    game.setkeys({80, 39, 38, 40});  // P now moves left; Pause still pauses
     setpair(3, 5, 0);
     game.keydown(80);
     EXPECT_EQ(game.pairx, 2);
-    EXPECT_TRUE(game.clock.running);
+    EXPECT_TRUE(game.clock().running);
     game.keydown(19);
-    EXPECT_FALSE(game.clock.running);
+    EXPECT_FALSE(game.clock().running);
     // The game keys still act while paused.
     game.keydown(39);
     EXPECT_EQ(game.pairx, 3);
@@ -261,12 +261,12 @@ TEST_F(Moves, PauseKeysPauseUnlessBound) {
 TEST(MovesIdle, NoGameNoGameKeys) {
     FakeHost host;
     Game game(host);
-    game.sound = true;
+    game.setsound(true);
     for (std::int64_t code : {37, 38, 39, 40, 80, 19}) {
         game.keydown(code);
     }
     EXPECT_TRUE(host.sounds.empty());
-    EXPECT_FALSE(game.clock.running);
+    EXPECT_FALSE(game.clock().running);
     EXPECT_FALSE(game.display.command2);
     EXPECT_TRUE(host.gameovers.empty());
     for (const auto& column : game.board) {

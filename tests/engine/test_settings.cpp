@@ -10,20 +10,20 @@ protected:
 };
 
 TEST_F(Settings, EmptyStoreGivesTheDefaults) {
-    game.sound = false;
-    game.anim = false;
+    game.setsound(false);
+    game.setanim(false);
     game.loadsettings(store);
-    EXPECT_TRUE(game.sound);
-    EXPECT_TRUE(game.anim);
-    EXPECT_EQ(game.palette, kDefaultPalette);
-    EXPECT_EQ(game.startlevel, 1);
-    EXPECT_EQ(game.keyleft, 37);
-    EXPECT_EQ(game.keyright, 39);
-    EXPECT_EQ(game.keyrotate, 38);
-    EXPECT_EQ(game.keydrop, 40);
+    EXPECT_TRUE(game.sound());
+    EXPECT_TRUE(game.anim());
+    EXPECT_EQ(game.palette(), kDefaultPalette);
+    EXPECT_EQ(game.startlevel(), 1);
+    EXPECT_EQ(game.keys().left, 37);
+    EXPECT_EQ(game.keys().right, 39);
+    EXPECT_EQ(game.keys().rotate, 38);
+    EXPECT_EQ(game.keys().drop, 40);
     for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(game.topscore[i], 0);
-        EXPECT_EQ(game.topname[i], "-");
+        EXPECT_EQ(game.topscore()[i], 0);
+        EXPECT_EQ(game.topname()[i], "-");
     }
 }
 
@@ -51,14 +51,20 @@ TEST_F(Settings, FullSaveWritesThirtyOneValuesInOrder) {
 }
 
 TEST_F(Settings, EverythingRoundTrips) {
-    game.sound = false;
-    game.anim = true;
-    game.palette[2] = 0x123456;
-    game.startlevel = 5;
-    game.keyleft = 65;
-    game.keydrop = 32;
-    game.topscore = {5000, 400, 400, 30, 0, 0, 0, 0, -7, -8};
-    game.topname = {"Аня", "", "trailing  ", "a,b", "-", "-", "-", "-", "x", "y"};
+    const std::int32_t scores[] = {5000, 400, 400, 30, 0, 0, 0, 0, -7, -8};
+    const char* names[] = {"Аня", "", "trailing  ", "a,b", "-", "-", "-", "-", "x", "y"};
+    for (int n = 1; n <= 10; ++n) {
+        store.write("TopScores", "Record " + std::to_string(n), std::to_string(scores[n - 1]));
+        store.write("TopScores", "Name " + std::to_string(n), names[n - 1]);
+    }
+    game.loadsettings(store);
+    game.setsound(false);
+    game.setanim(true);
+    Game::Palette palette = game.palette();
+    palette[2] = 0x123456;
+    game.setpalette(palette);
+    game.setstartlevel(5);
+    game.setkeys({65, 39, 38, 32});
     game.savesettings(store);
     EXPECT_EQ(*store.read("Options", "Sound"), "False");
     EXPECT_EQ(*store.read("TopScores", "Record 9"), "-7");
@@ -66,14 +72,14 @@ TEST_F(Settings, EverythingRoundTrips) {
     FakeHost other;
     Game loaded(other);
     loaded.loadsettings(store);
-    EXPECT_FALSE(loaded.sound);
-    EXPECT_TRUE(loaded.anim);
-    EXPECT_EQ(loaded.palette, game.palette);
-    EXPECT_EQ(loaded.startlevel, 5);
-    EXPECT_EQ(loaded.keyleft, 65);
-    EXPECT_EQ(loaded.keydrop, 32);
-    EXPECT_EQ(loaded.topscore, game.topscore);
-    EXPECT_EQ(loaded.topname, game.topname);
+    EXPECT_FALSE(loaded.sound());
+    EXPECT_TRUE(loaded.anim());
+    EXPECT_EQ(loaded.palette(), game.palette());
+    EXPECT_EQ(loaded.startlevel(), 5);
+    EXPECT_EQ(loaded.keys().left, 65);
+    EXPECT_EQ(loaded.keys().drop, 32);
+    EXPECT_EQ(loaded.topscore(), game.topscore());
+    EXPECT_EQ(loaded.topname(), game.topname());
 }
 
 TEST_F(Settings, FlagsReadWordsInAnyCaseAndNumbers) {
@@ -85,7 +91,7 @@ TEST_F(Settings, FlagsReadWordsInAnyCaseAndNumbers) {
     for (const auto& [text, expected] : cases) {
         store.set("Options", "Sound", text);
         game.loadsettings(store);
-        EXPECT_EQ(game.sound, expected) << text;
+        EXPECT_EQ(game.sound(), expected) << text;
     }
 }
 
@@ -103,34 +109,34 @@ TEST_F(Settings, UnreadableValuesFallBackToTheirDefaults) {
     store.set("Keys", "Drop", "0");  // unbindable: the action would be dead
     store.set("TopScores", "Record 1", "lots");
     store.set("TopScores", "Record 2", "99999999999");
-    game.sound = false;
-    game.anim = false;
+    game.setsound(false);
+    game.setanim(false);
     game.loadsettings(store);
-    EXPECT_TRUE(game.sound);
-    EXPECT_TRUE(game.anim);
-    EXPECT_EQ(game.palette, kDefaultPalette);
-    EXPECT_EQ(game.startlevel, 1);
-    EXPECT_EQ(game.keyleft, 37);
-    EXPECT_EQ(game.keyright, 39);
-    EXPECT_EQ(game.keyrotate, 38);
-    EXPECT_EQ(game.keydrop, 40);
-    EXPECT_EQ(game.topscore[0], 0);
-    EXPECT_EQ(game.topscore[1], 0);
+    EXPECT_TRUE(game.sound());
+    EXPECT_TRUE(game.anim());
+    EXPECT_EQ(game.palette(), kDefaultPalette);
+    EXPECT_EQ(game.startlevel(), 1);
+    EXPECT_EQ(game.keys().left, 37);
+    EXPECT_EQ(game.keys().right, 39);
+    EXPECT_EQ(game.keys().rotate, 38);
+    EXPECT_EQ(game.keys().drop, 40);
+    EXPECT_EQ(game.topscore()[0], 0);
+    EXPECT_EQ(game.topscore()[1], 0);
     for (const char* level : {"0", "-1", "abc"}) {
         store.set("Options", "Level", level);
         game.loadsettings(store);
-        EXPECT_EQ(game.startlevel, 1) << level;
+        EXPECT_EQ(game.startlevel(), 1) << level;
     }
     for (const char* key : {"256", "-1", "nan"}) {
         store.set("Keys", "Left", key);
         game.loadsettings(store);
-        EXPECT_EQ(game.keyleft, 37) << key;
+        EXPECT_EQ(game.keys().left, 37) << key;
     }
     for (const char* flag : {"", "-", ".", "1e3", "1.2.3", "inf", "nan"}) {
         store.set("Options", "Sound", flag);
-        game.sound = false;
+        game.setsound(false);
         game.loadsettings(store);
-        EXPECT_TRUE(game.sound) << flag;
+        EXPECT_TRUE(game.sound()) << flag;
     }
 }
 
@@ -142,12 +148,12 @@ TEST_F(Settings, BlanksAroundNumbersAndUnnamedKeysAreKept) {
     store.set("Keys", "Rotate", "1");
     store.set("TopScores", "Record 1", " 42 ");
     game.loadsettings(store);
-    EXPECT_EQ(game.startlevel, 5);
-    EXPECT_EQ(game.palette[2], 255u);
-    EXPECT_EQ(game.keyleft, 7);
-    EXPECT_EQ(game.keyright, 255);
-    EXPECT_EQ(game.keyrotate, 1);
-    EXPECT_EQ(game.topscore[0], 42);
+    EXPECT_EQ(game.startlevel(), 5);
+    EXPECT_EQ(game.palette()[2], 255u);
+    EXPECT_EQ(game.keys().left, 7);
+    EXPECT_EQ(game.keys().right, 255);
+    EXPECT_EQ(game.keys().rotate, 1);
+    EXPECT_EQ(game.topscore()[0], 42);
 }
 
 TEST_F(Settings, StoredOrderIsKeptNotSorted) {
@@ -155,7 +161,7 @@ TEST_F(Settings, StoredOrderIsKeptNotSorted) {
     store.set("TopScores", "Record 2", "500");
     store.set("TopScores", "Name 2", "second");
     game.loadsettings(store);
-    EXPECT_EQ(game.topscore[0], 5);
-    EXPECT_EQ(game.topscore[1], 500);
-    EXPECT_EQ(game.topname[1], "second");
+    EXPECT_EQ(game.topscore()[0], 5);
+    EXPECT_EQ(game.topscore()[1], 500);
+    EXPECT_EQ(game.topname()[1], "second");
 }

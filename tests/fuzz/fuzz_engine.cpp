@@ -38,15 +38,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Referee referee([&input] { return input.ConsumeIntegral<std::uint8_t>(); });
     Game& game = referee.game;
     game.loadsettings(store);
-    if (game.startlevel < 1 || game.startlevel > 8) {
-        broken("starting level " + std::to_string(game.startlevel));
+    if (game.startlevel() < 1 || game.startlevel() > 8) {
+        broken("starting level " + std::to_string(game.startlevel()));
     }
     for (int n = 1; n <= 4; ++n) {
-        if (game.palette[n] > 0xFFFFFF) {
-            broken("colour " + std::to_string(game.palette[n]));
+        if (game.palette()[n] > 0xFFFFFF) {
+            broken("colour " + std::to_string(game.palette()[n]));
         }
     }
-    game.sound = true;
+    game.setsound(true);
     for (int step = 0; step < 4000 && input.remaining_bytes() > 0; ++step) {
         referee.act();
         if (const std::string what = referee.check(); !what.empty()) {

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+// The main window's menu.
+namespace ui {
+
+// What a menu item does; the main form carries it out.
+enum class Command {
+    NewGame,
+    Pause,
+    TopScores,
+    Exit,
+    Level,
+    Sound,
+    Animation,
+    Colors,
+    Keys,
+    Rules,
+    About
+};
+
+enum class Shortcut { None, F2, CtrlH, CtrlX };
+
+struct MenuItem {
+    std::string_view name;  // empty for a separator
+    std::string_view caption;
+    Command command = Command::NewGame;
+    int index = 0;  // of an item in a control array: m_level(1) to m_level(8)
+    Shortcut shortcut = Shortcut::None;
+    bool checkable = false;
+
+    bool separator() const { return name.empty(); }
+};
+
+struct Menu {
+    std::string_view name;
+    std::string_view caption;
+    std::span<const MenuItem> items;
+};
+
+extern const std::span<const Menu> mainmenu;
+
+}  // namespace ui
