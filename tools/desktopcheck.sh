@@ -97,6 +97,20 @@ buses() {
     sleep 0.5
 }
 
+# The desktop's driver of keys, clicks and pictures, where it has one: a command a line in, an
+# answer a line out.
+driverready() {
+    pids+=("$DRIVER_PID")
+    local ready
+    read -r -t 20 ready <&"${DRIVER[0]}" && [ "$ready" = ready ]
+}
+driver() {
+    echo "$*" >&"${DRIVER[1]}"
+    local answer
+    read -r -t 20 answer <&"${DRIVER[0]}"
+    echo "$answer"
+}
+
 # ---- GNOME ----
 
 gnome_start() {
@@ -120,20 +134,12 @@ gnome_start() {
     local cookie
     cookie=$(ls "$work/gnome/run"/.mutter-Xwaylandauth.* 2>/dev/null | head -n1)
     environment+=(WAYLAND_DISPLAY=wayland-0 DISPLAY="$display" XAUTHORITY="$cookie")
-    coproc GNOME { run /usr/bin/python3 "$work/gnome.py" 2>"$work/gnome-driver.log"; }
-    pids+=("$GNOME_PID")
-    local ready
-    read -r -t 20 ready <&"${GNOME[0]}" && [ "$ready" = ready ]
+    coproc DRIVER { run /usr/bin/python3 "$work/gnome.py" 2>"$work/gnome-driver.log"; }
+    driverready
 }
-gnome_do() {
-    echo "$*" >&"${GNOME[1]}"
-    local answer
-    read -r -t 20 answer <&"${GNOME[0]}"
-    echo "$answer"
-}
-gnome_key() { gnome_do key "$@" >/dev/null; }
-gnome_click() { gnome_do click "$1" "$2" >/dev/null; }
-gnome_shot() { gnome_do shot "$1" >/dev/null; }
+gnome_key() { driver key "$@" >/dev/null; }
+gnome_click() { driver click "$1" "$2" >/dev/null; }
+gnome_shot() { driver shot "$1" >/dev/null; }
 # GNOME opens in its overview, with the window shrunk in the middle and the keys going to the
 # search: a click on the window there leaves it.
 gnome_appear() {
@@ -148,7 +154,7 @@ gnome_appear() {
     sleep 1
 }
 gnome_focus() { gnome_click "$1" "$2"; }
-gnome_windows() { gnome_do windows; }
+gnome_windows() { driver windows; }
 # The frame of each window: GNOME draws it for an X11 window, and tells the window manager's
 # allowed actions as on X11; for a Wayland window Qt draws its own, which offers minimise and
 # maximise whatever the window is.
@@ -187,15 +193,8 @@ kde_start() {
     [ -S "$work/kde/run/wayland-kde" ] || return 1
     environment+=(WAYLAND_DISPLAY=wayland-kde)
     sleep 2
-    coproc KDE { run "$work/kdeinput" 2>"$work/kde-input.log"; }
-    pids+=("$KDE_PID")
-    local ready
-    read -r -t 20 ready <&"${KDE[0]}" && [ "$ready" = ready ]
-}
-kde_do() {
-    echo "$*" >&"${KDE[1]}"
-    local answer
-    read -r -t 20 answer <&"${KDE[0]}"
+    coproc DRIVER { run "$work/kdeinput" 2>"$work/kde-input.log"; }
+    driverready
 }
 # Evdev codes of the keys the check presses.
 kde_key() {
@@ -206,9 +205,9 @@ kde_key() {
         Escape) codes+=(1) ;; ctrl+h) codes+=(29+35) ;;
         esac
     done
-    kde_do key "${codes[@]}"
+    driver key "${codes[@]}" >/dev/null
 }
-kde_click() { kde_do click "$1" "$2"; }
+kde_click() { driver click "$1" "$2" >/dev/null; }
 kde_shot() { run QT_QPA_PLATFORM=wayland spectacle -b -n -f -o "$1" >/dev/null 2>&1; }
 kde_appear() { :; }
 kde_focus() { kde_click "$1" "$2"; }

@@ -107,20 +107,27 @@ cells() {
         for (c = 1; c <= 6; c++) if (substr($0, c, 1) == "o") printf "%d,%d ", c - 1, NR - 1 }' <<<"$1"
 }
 
-round() { # label, name, keyboard (wtype or an XKB layout)
-    local label=$1 name=$2 keyboard=$3 well before after config="$work/config-$2"
-    echo "$label"
+# Starts the game with a store of its own and the variables given, waits for its window and
+# gives it the keyboard; its process id in $game.
+launch() { # name, variables
+    local config="$work/config-$1"
     mkdir -p "$config"
     [ -z "${as[*]}" ] || chown nobody "$config"
-    local game
-    start XDG_CONFIG_HOME="$config" QT_QPA_PLATFORM=wayland "$work/game/tarvelo" \
-        >"$work/game-$name.log" 2>&1
+    start XDG_CONFIG_HOME="$config" QT_QPA_PLATFORM=wayland "${@:2}" "$work/game/tarvelo" \
+        >"$work/game-$1.log" 2>&1
     for _ in $(seq 100); do
         grep -q '"app_id": "org.example.tarvelo"' <<<"$(run swaymsg -t get_tree)" && break
         sleep 0.1
     done
     sleep 1
     run swaymsg '[app_id="org.example.tarvelo"] focus' >/dev/null
+}
+
+round() { # label, name, keyboard (wtype or an XKB layout)
+    local label=$1 name=$2 keyboard=$3 well before after
+    echo "$label"
+    local game
+    launch "$name"
 
     keys "$keyboard" F2 Left Left Down
     sleep 0.3
@@ -179,18 +186,8 @@ round "Compositor's layout Russian (xkb_layout ru), keys from a keyboard with th
 # as keys do: then the record is offered and the game stands still behind it. With the clock frozen
 # at 12:00:56 the game's first two pairs are all of one colour, so two drops make a group.
 echo "The compositor closes the window while a group blinks:"
-config="$work/config-close"
-mkdir -p "$config"
-[ -z "${as[*]}" ] || chown nobody "$config"
-start XDG_CONFIG_HOME="$config" QT_QPA_PLATFORM=wayland TZ=UTC FAKETIME="2026-12-08 12:00:56" \
-    DONT_FAKE_MONOTONIC=1 LD_PRELOAD="$(dpkg -L libfaketime | grep -m1 '/libfaketime.so.1$')" \
-    "$work/game/tarvelo" >"$work/game-close.log" 2>&1
-for _ in $(seq 100); do
-    grep -q '"app_id": "org.example.tarvelo"' <<<"$(run swaymsg -t get_tree)" && break
-    sleep 0.1
-done
-sleep 1
-run swaymsg '[app_id="org.example.tarvelo"] focus' >/dev/null
+launch close TZ=UTC FAKETIME="2026-12-08 12:00:56" DONT_FAKE_MONOTONIC=1 \
+    LD_PRELOAD="$(dpkg -L libfaketime | grep -m1 '/libfaketime.so.1$')"
 run wtype -s 200 -k F2 -s 200 -k Down -s 200 -k Down
 run swaymsg '[title="^Tarvelo$"] kill' >/dev/null
 picture close-1-blinking >/dev/null || true

@@ -7,24 +7,26 @@ constexpr std::array<std::uint32_t, 5> kDefaultPalette{0, 3160271, 65280, 167444
 class Settings : public EngineTest {
 protected:
     MemoryStore store;
+
+    // Loads the store over options that differ from every default; all must come out default.
+    void expectdefaults() {
+        game.setsound(false);
+        game.setanim(false);
+        game.loadsettings(store);
+        EXPECT_TRUE(game.sound());
+        EXPECT_TRUE(game.anim());
+        EXPECT_EQ(game.palette(), kDefaultPalette);
+        EXPECT_EQ(game.startlevel(), 1);
+        EXPECT_EQ(game.keys(), (Game::KeyBindings{37, 39, 38, 40}));
+        for (int i = 0; i < 10; ++i) {
+            EXPECT_EQ(game.topscore()[i], 0);
+            EXPECT_EQ(game.topname()[i], "-");
+        }
+    }
 };
 
 TEST_F(Settings, EmptyStoreGivesTheDefaults) {
-    game.setsound(false);
-    game.setanim(false);
-    game.loadsettings(store);
-    EXPECT_TRUE(game.sound());
-    EXPECT_TRUE(game.anim());
-    EXPECT_EQ(game.palette(), kDefaultPalette);
-    EXPECT_EQ(game.startlevel(), 1);
-    EXPECT_EQ(game.keys().left, 37);
-    EXPECT_EQ(game.keys().right, 39);
-    EXPECT_EQ(game.keys().rotate, 38);
-    EXPECT_EQ(game.keys().drop, 40);
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(game.topscore()[i], 0);
-        EXPECT_EQ(game.topname()[i], "-");
-    }
+    expectdefaults();
 }
 
 TEST_F(Settings, FullSaveWritesThirtyOneValuesInOrder) {
@@ -109,19 +111,7 @@ TEST_F(Settings, UnreadableValuesFallBackToTheirDefaults) {
     store.set("Keys", "Drop", "0");  // unbindable: the action would be dead
     store.set("TopScores", "Record 1", "lots");
     store.set("TopScores", "Record 2", "99999999999");
-    game.setsound(false);
-    game.setanim(false);
-    game.loadsettings(store);
-    EXPECT_TRUE(game.sound());
-    EXPECT_TRUE(game.anim());
-    EXPECT_EQ(game.palette(), kDefaultPalette);
-    EXPECT_EQ(game.startlevel(), 1);
-    EXPECT_EQ(game.keys().left, 37);
-    EXPECT_EQ(game.keys().right, 39);
-    EXPECT_EQ(game.keys().rotate, 38);
-    EXPECT_EQ(game.keys().drop, 40);
-    EXPECT_EQ(game.topscore()[0], 0);
-    EXPECT_EQ(game.topscore()[1], 0);
+    expectdefaults();
     for (const char* level : {"0", "-1", "abc"}) {
         store.set("Options", "Level", level);
         game.loadsettings(store);
