@@ -3,6 +3,6 @@
 #include <QIcon>
 #include <QImage>
 
-// The program's icon: a falling pair over a settled group, drawn here rather than shipped.
+// The program's icon, as Qt holds pictures.
 QImage appiconimage(int size);
 QIcon appicon();
