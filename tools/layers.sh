@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks that every source folder includes headers only from its own layer and the layers below
 # it, in the order below, and prints who includes whom. Fails on an include upwards (which any
-# cycle between folders, of any length, must have), on a folder that is in no layer and on two
-# headers of one name, which would make an include ambiguous. Usage: tools/layers.sh
+# cycle between folders, of any length, must have), on one front end including from the other,
+# on a folder that is in no layer and on two headers of one name, which would make an include
+# ambiguous. Usage: tools/layers.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 git ls-files --cached --others --exclude-standard -- '*.h' '*.cpp' ':!tools' | python3 -c '
@@ -12,9 +13,15 @@ import collections, re, sys
 LAYERS = """
     ui engine
     qt/widgets qt/keyboard qt/store qt/sound qt/dialogs qt/mainwindow qt/app qt
-    win32/windows win32/sound win32/store win32/mainwindow win32
+    win32/controls win32/sound win32/store win32/dialogs win32/mainwindow win32
     resources tests/engine tests/fuzz tests/qt tests/win32 bench
 """.split()
+
+# The two front ends stand side by side: neither sees the other, nor the tests of the other.
+def front(folder):
+    parts = folder.split("/")
+    parts = parts[1:] if parts[0] == "tests" else parts
+    return parts[0] if parts and parts[0] in ("qt", "win32") else None
 
 def layer(path):
     folder = max((l for l in LAYERS if path.startswith(l + "/")), key=len, default=None)
@@ -44,9 +51,13 @@ for path in files:
             edges[source, target] += 1
 for (source, target), count in sorted(edges.items(), key=lambda e: (LAYERS.index(e[0][0]), LAYERS.index(e[0][1]))):
     upward = LAYERS.index(target) > LAYERS.index(source)
-    print(f"{source} -> {target} ({count})" + ("  UPWARD" if upward else ""))
+    across = None not in (front(source), front(target)) and front(source) != front(target)
+    print(f"{source} -> {target} ({count})" + ("  UPWARD" if upward else "") +
+          ("  ACROSS" if across else ""))
     if upward:
         bad.append(f"{source} includes from {target}, a layer above it")
+    if across:
+        bad.append(f"{source} includes from {target}, the other front end")
 for problem in bad:
     print("error: " + problem, file=sys.stderr)
 print("Layers, from the bottom: " + " ".join(LAYERS))

@@ -27,7 +27,9 @@ std::string keyname(std::int64_t code) {
         return std::string(1, static_cast<char>(code));
     }
     if (code >= 112 && code <= 123) {
-        return "F" + std::to_string(code - 111);
+        std::string name = "F";  // appended, not added: GCC 12 warns wrongly of "F" + ...
+        name += std::to_string(code - 111);
+        return name;
     }
     for (const auto& [key, name] : kNames) {
         if (key == code) {

@@ -41,7 +41,7 @@ std::string expectedname(int code) {
         return std::string(1, static_cast<char>(code));
     }
     if (code >= 112 && code <= 123) {
-        return "F" + std::to_string(code - 111);
+        return std::string("F").append(std::to_string(code - 111));
     }
     return {};
 }

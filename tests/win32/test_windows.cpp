@@ -1,0 +1,164 @@
+// The Windows program's windows, driven by messages: a wrong order here plays keys into a
+// dialog, leaves the main window disabled, or loses a record.
+#include "WindowsTest.h"
+
+namespace {
+int balls(const Game& game) {
+    int n = 0;
+    for (const auto& column : game.board) {
+        for (int y = 0; y < Game::kRows; ++y) {
+            n += column[y] != 0;
+        }
+    }
+    return n;
+}
+}  // namespace
+
+class Keys : public WindowsTest {};
+
+// The bindings by virtual-key code, as stored; the system's repeat slides, but drops one pair.
+TEST_F(Keys, ArrowsMoveTurnAndDropAndAHeldDropDropsOnce) {
+    menu("m_newgame");
+    ASSERT_TRUE(game().clock().running);
+    key(VK_LEFT);
+    EXPECT_EQ(game().pairx, 1);
+    key(VK_RIGHT, true);
+    key(VK_RIGHT, true);
+    EXPECT_EQ(game().pairx, 3);
+    key(VK_UP);
+    EXPECT_EQ(game().pairdir, 1);
+    key(VK_DOWN);
+    EXPECT_EQ(balls(game()), 2);
+    key(VK_DOWN, true);
+    key(VK_DOWN, true);
+    EXPECT_EQ(balls(game()), 2);
+    key('P');
+    EXPECT_FALSE(game().clock().running);
+    EXPECT_TRUE(IsWindowVisible(window->control("Command2")));
+    click(window->control("Command2"));
+    EXPECT_TRUE(game().clock().running);
+    EXPECT_FALSE(IsWindowVisible(window->control("Command2")));
+}
+
+struct Closing {
+    const char* item;
+    const wchar_t* title;
+    const char* how;  // "button", "enter", "escape" or "closebox"
+};
+
+class EveryWindow : public WindowsTest, public ::testing::WithParamInterface<Closing> {};
+
+// Every window from the menu pauses the game and disables the main window, a click on the main
+// window brings it forward, and every way of closing it enables the main window again.
+TEST_P(EveryWindow, PausesDisablesAndEveryWayOfClosingEnables) {
+    const Closing& c = GetParam();
+    menu("m_newgame");
+    menu(c.item);
+    const HWND open = window->openwindow();
+    ASSERT_NE(open, nullptr);
+    EXPECT_EQ(title(open), c.title);
+    EXPECT_FALSE(IsWindowEnabled(main()));
+    EXPECT_TRUE(IsWindowEnabled(open));
+    EXPECT_FALSE(game().clock().running);
+    EXPECT_TRUE(IsWindowVisible(window->control("Command2")));
+    SendMessageW(main(), WM_SETCURSOR, reinterpret_cast<WPARAM>(main()),
+                 MAKELPARAM(static_cast<WORD>(HTERROR), WM_LBUTTONDOWN));  // a click on it
+    pump();
+    EXPECT_EQ(GetForegroundWindow(), open);
+    const std::string how = c.how;
+    if (how == "button") {
+        // "Отмена" where there is one, else the only button.
+        HWND button = FindWindowExW(open, nullptr, L"BUTTON", L"Отмена");
+        click(button != nullptr ? button : FindWindowExW(open, nullptr, L"BUTTON", nullptr));
+    } else if (how == "enter" || how == "escape") {
+        SendMessageW(open, WM_COMMAND, how == "enter" ? IDOK : IDCANCEL, 0);
+    } else {
+        SendMessageW(open, WM_CLOSE, 0, 0);
+    }
+    pump();
+    EXPECT_FALSE(IsWindow(open)) << c.item << " " << c.how;
+    EXPECT_TRUE(IsWindowEnabled(main()));
+    EXPECT_FALSE(game().clock().running);  // the game stays paused
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Menu, EveryWindow,
+    ::testing::Values(
+        Closing{"m_topscores", L"Десятка лучших результатов", "button"},
+        Closing{"m_topscores", L"Десятка лучших результатов", "escape"},
+        Closing{"m_colors", L"Цвета", "button"}, Closing{"m_colors", L"Цвета", "escape"},
+        Closing{"m_colors", L"Цвета", "closebox"}, Closing{"m_keys", L"Клавиши", "button"},
+        Closing{"m_keys", L"Клавиши", "closebox"}, Closing{"m_rules", L"Правила", "enter"},
+        Closing{"m_about", L"О программе", "closebox"}),
+    [](const auto& info) { return std::string(info.param.item) + "_" + info.param.how; });
+
+TEST_F(WindowsTest, KeysDialogCapturesKeysBeepsAtOthersAndSavesOnlyOnSave) {
+    menu("m_keys");
+    const HWND open = window->openwindow();
+    const HWND left = FindWindowExW(open, nullptr, L"EDIT", nullptr);
+    ASSERT_NE(left, nullptr);
+    wchar_t text[32] = {};
+    GetWindowTextW(left, text, 32);
+    EXPECT_EQ(std::wstring(text), L"Влево");
+    SendMessageW(left, WM_KEYDOWN, VK_F5, 0);
+    SendMessageW(left, WM_KEYDOWN, VK_NUMPAD5, 0);  // no name: beeps, changes nothing
+    GetWindowTextW(left, text, 32);
+    EXPECT_EQ(std::wstring(text), L"F5");
+    SendMessageW(left, WM_KEYDOWN, VK_APPS, 0);  // the Menu key is a key like any other
+    GetWindowTextW(left, text, 32);
+    EXPECT_EQ(std::wstring(text), L"MenuKey");
+    EXPECT_EQ(game().keys().left, 37);
+    click(FindWindowExW(open, nullptr, L"BUTTON", L"Сохранить"));
+    EXPECT_EQ(game().keys().left, VK_APPS);
+    EXPECT_TRUE(IsWindowEnabled(main()));
+}
+
+// Game over: the record is entered, shown in the table, and the main window returns to idle.
+TEST_F(WindowsTest, GameOverThroughToTheRecordsTable) {
+    menu("m_newgame");
+    for (int y = 2; y < Game::kRows; ++y) {
+        game().board[2][y] = static_cast<std::int16_t>(1 + y % 2);
+    }
+    game().display.score = 120;
+    key(VK_DOWN);  // lands on the entry cells
+    HWND over = window->openwindow();
+    ASSERT_NE(over, nullptr);
+    EXPECT_EQ(title(over), L"GameOver");
+    EXPECT_FALSE(IsWindowEnabled(main()));
+    EXPECT_FALSE(game().clock().running);
+    const HWND name = FindWindowExW(over, nullptr, L"EDIT", nullptr);
+    ASSERT_TRUE(IsWindowVisible(name));  // record mode
+    SetWindowTextW(name, L"Ваня");
+    click(FindWindowExW(over, nullptr, L"BUTTON", L"Ok"));
+    EXPECT_FALSE(IsWindow(over));
+    const HWND table = window->openwindow();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(title(table), L"Десятка лучших результатов");
+    EXPECT_FALSE(IsWindowEnabled(main()));  // until the table closes
+    EXPECT_EQ(game().topname()[0], "Ваня");
+    EXPECT_EQ(game().topscore()[0], 120);
+    EXPECT_EQ(RegistryStore(storekey).read("TopScores", "Name 1"), "Ваня");  // on disk at once
+    SendMessageW(table, WM_COMMAND, IDCANCEL, 0);
+    pump();
+    EXPECT_TRUE(IsWindowEnabled(main()));
+    EXPECT_TRUE(IsWindowVisible(window->control("Command1")));  // idle again
+    EXPECT_FALSE(game().display.pauseenabled);
+}
+
+// Closing the main window with a qualifying game asks the name, then ends the program.
+TEST_F(WindowsTest, ClosingWithAQualifyingGameAsksTheNameThenEnds) {
+    menu("m_newgame");
+    game().display.score = 40;
+    SendMessageW(main(), WM_CLOSE, 0, 0);
+    pump();
+    EXPECT_TRUE(IsWindow(main()));
+    EXPECT_FALSE(IsWindowVisible(main()));
+    EXPECT_FALSE(game().clock().running);
+    const HWND over = window->openwindow();
+    ASSERT_NE(over, nullptr);
+    SendMessageW(over, WM_COMMAND, IDOK, 0);
+    MSG quit;
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));  // the end
+    EXPECT_EQ(RegistryStore(storekey).read("TopScores", "Record 1"), "40");
+    EXPECT_EQ(RegistryStore(storekey).read("TopScores", "Name 1"), "Anonymous");
+}

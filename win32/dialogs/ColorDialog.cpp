@@ -1,0 +1,43 @@
+#include "ColorDialog.h"
+
+#include <commdlg.h>
+
+#include "Forms.h"
+
+ColorDialog::ColorDialog(Game& game, HWND owner, std::function<void()> unloaded)
+    : Dialog(ui::colorform, owner, std::move(unloaded)), game_(game), col_(game.palette()) {
+    open();
+}
+
+COLORREF ColorDialog::fill(const ui::Control& c, int i) const {
+    return c.name == "col" ? col_[c.first + i] : Dialog::fill(c, i);
+}
+
+void ColorDialog::pressed(const ui::Control& c, int i) {
+    if (c.name == "ccc") {
+        pickcolor(c.first + i);
+    } else if (c.name == "Command1") {
+        game_.setpalette(col_);  // no redraw: the engine uses them as it next draws
+        close();
+    } else {
+        close();
+    }
+}
+
+// The picker starts from black, not from the swatch; a cancelled pick changes nothing.
+void ColorDialog::pickcolor(int index) {
+    CHOOSECOLORW pick{};
+    pick.lStructSize = sizeof pick;
+    pick.hwndOwner = hwnd();
+    pick.hInstance = reinterpret_cast<HWND>(GetModuleHandleW(nullptr));
+    pick.rgbResult = 0;
+    COLORREF custom[16];
+    std::copy(std::begin(customcolors_), std::end(customcolors_), custom);
+    pick.lpCustColors = custom;
+    pick.Flags = 0;
+    if (ChooseColorW(&pick)) {
+        col_[index] = pick.rgbResult & 0xFFFFFF;
+        std::copy(std::begin(custom), std::end(custom), customcolors_);
+        InvalidateRect(hwnd(), nullptr, FALSE);
+    }
+}

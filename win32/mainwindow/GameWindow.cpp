@@ -1,0 +1,369 @@
+#include "GameWindow.h"
+
+#include "ColorDialog.h"
+#include "Forms.h"
+#include "InfoDialogs.h"
+#include "KeysDialog.h"
+#include "OverDialog.h"
+#include "Paint.h"
+#include "SoundEffects.h"
+#include "Utf.h"
+
+namespace {
+
+constexpr UINT_PTR kTimer1 = 1;
+constexpr UINT kForget = WM_APP;            // the closed windows can go
+constexpr UINT kLoadSounds = WM_APP + 1;    // after the first paint
+constexpr UINT kBringForward = WM_APP + 2;  // once the system's own activation is done
+constexpr WPARAM kFirstCommand = 100;
+constexpr DWORD kGameOverKeyBlackout = 250;  // ms: sooner than anyone reads the game-over window
+
+const ui::Control& kBall = ui::mainform["ball"];
+
+bool iskey(UINT message) {
+    return message >= WM_KEYFIRST && message <= WM_KEYLAST;
+}
+
+}  // namespace
+
+GameWindow::GameWindow(SettingsStore& store, std::wstring soundfolder)
+    : Window(ui::mainform), form_(*this, store), soundfolder_(std::move(soundfolder)) {
+    create(nullptr, buildmenu());
+    render();
+    ShowWindow(hwnd(), SW_SHOW);
+    SetFocus(hwnd());
+    UpdateWindow(hwnd());
+    PostMessageW(hwnd(), kLoadSounds, 0, 0);
+}
+
+GameWindow::~GameWindow() {
+    KillTimer(hwnd(), kTimer1);
+    open_.clear();  // the windows over this one go first
+    if (shortcuts_ != nullptr) {
+        DestroyAcceleratorTable(shortcuts_);
+    }
+}
+
+HMENU GameWindow::buildmenu() {
+    HMENU bar = CreateMenu();
+    std::vector<ACCEL> keys;
+    for (const ui::Menu& menu : ui::mainmenu) {
+        HMENU popup = CreatePopupMenu();
+        for (const ui::MenuItem& item : menu.items) {
+            if (item.separator()) {
+                AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+                continue;
+            }
+            const auto id = static_cast<WORD>(kFirstCommand + items_.size());
+            items_.push_back(&item);
+            std::wstring text = widen(item.caption);
+            switch (item.shortcut) {
+                case ui::Shortcut::F2:
+                    text += L"\tF2";
+                    keys.push_back({FVIRTKEY, VK_F2, id});
+                    break;
+                case ui::Shortcut::CtrlH:
+                    text += L"\tCtrl+H";
+                    keys.push_back({FVIRTKEY | FCONTROL, 'H', id});
+                    break;
+                case ui::Shortcut::CtrlX:
+                    text += L"\tCtrl+X";
+                    keys.push_back({FVIRTKEY | FCONTROL, 'X', id});
+                    break;
+                case ui::Shortcut::None:
+                    break;
+            }
+            AppendMenuW(popup, MF_STRING, id, text.c_str());
+        }
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), widen(menu.caption).c_str());
+    }
+    shortcuts_ = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
+    return bar;
+}
+
+WPARAM GameWindow::commandid(std::string_view item, int index) const {
+    for (std::size_t id = 0; id < items_.size(); ++id) {
+        if (items_[id]->name == item && items_[id]->index == index) {
+            return kFirstCommand + id;
+        }
+    }
+    return 0;
+}
+
+HWND GameWindow::openwindow() const {
+    return last_ != nullptr && IsWindow(last_) ? last_ : nullptr;
+}
+
+bool GameWindow::preprocess(MSG& message) {
+    if (iskey(message.message) && static_cast<LONG>(message.time - keysfrom_) < 0) {
+        return true;  // pressed as the game ended: meant for the game, not for the name
+    }
+    if ((message.hwnd == hwnd() || IsChild(hwnd(), message.hwnd)) &&
+        TranslateAcceleratorW(hwnd(), shortcuts_, &message)) {
+        return true;
+    }
+    const HWND active = GetActiveWindow();
+    return active != nullptr && active != hwnd() && GetWindow(active, GW_OWNER) == hwnd() &&
+           IsDialogMessageW(active, &message);
+}
+
+void GameWindow::render() {
+    const Game& g = game();
+    const DisplayState& d = g.display;
+    ShowWindow(control("Command1"), d.command1 ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(control("Command2"), d.command2 ? SW_SHOWNA : SW_HIDE);
+    HMENU menu = GetMenu(hwnd());
+    const auto item = [this](std::string_view name, int index = 0) {
+        return static_cast<UINT>(commandid(name, index));
+    };
+    const auto check = [&](UINT id, bool on) {
+        CheckMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+    };
+    EnableMenuItem(menu, item("m_pause"), MF_BYCOMMAND | (d.pauseenabled ? MF_ENABLED : MF_GRAYED));
+    check(item("m_sound"), g.sound());
+    check(item("m_anim"), g.anim());
+    for (int level = 1; level <= Game::kMaxLevel; ++level) {
+        check(item("m_level", level), level == g.startlevel());
+    }
+    InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+ui::Rect GameWindow::where(const ui::Control& c, int i) const {
+    ui::Rect r = c.at(i);
+    if (c.name == "curs") {  // under its column's cells
+        r.left = kBall.at(form_.game().display.curs[i].column).left;
+    } else if (c.name == "perc") {
+        r.width = static_cast<int>(form_.game().display.perc + 0.5);
+    }
+    return r;
+}
+
+bool GameWindow::shown(const ui::Control& c, int i) const {
+    const DisplayState& d = form_.game().display;
+    if (c.name == "ball") {
+        return d.ball[i].visible;
+    }
+    if (c.name == "curs") {
+        return d.curs[i].visible;
+    }
+    if (c.name == "score" || c.name == "col" || c.name == "level") {
+        return d.countersvisible;
+    }
+    if (c.name == "perc") {
+        return d.countersvisible && px(where(c, i).width, dpi()) > 0;
+    }
+    if (c.name == "info") {
+        return d.infovisible;
+    }
+    return Window::shown(c, i);
+}
+
+COLORREF GameWindow::fill(const ui::Control& c, int i) const {
+    const DisplayState& d = form_.game().display;
+    if (c.name == "ball") {
+        return d.ball[i].color;
+    }
+    if (c.name == "next") {
+        return d.next[i];
+    }
+    return Window::fill(c, i);
+}
+
+std::wstring GameWindow::caption(const ui::Control& c, int i) const {
+    const DisplayState& d = form_.game().display;
+    if (c.name == "score") {
+        return std::to_wstring(d.score);
+    }
+    if (c.name == "col") {
+        return std::to_wstring(d.col);
+    }
+    if (c.name == "level") {
+        return std::to_wstring(d.level);
+    }
+    if (c.name == "info") {
+        return widen(d.info);
+    }
+    return Window::caption(c, i);
+}
+
+void GameWindow::pressed(const ui::Control& c, int) {
+    SetFocus(hwnd());  // keys come to the window, never to a button
+    if (c.name == "Command1") {
+        form_.Command1_Click();
+    } else if (c.name == "Command2") {
+        form_.Command2_Click();
+    }
+}
+
+void GameWindow::playsound(std::string_view name) {
+    if (sounds_ != nullptr) {
+        sounds_->play(name);
+    }
+}
+
+void GameWindow::clockchanged() {
+    const Game::Clock& clock = game().clock();
+    if (clock.running) {
+        SetTimer(hwnd(), kTimer1, static_cast<UINT>(clock.period), nullptr);
+    } else {
+        KillTimer(hwnd(), kTimer1);
+    }
+}
+
+void GameWindow::blinkstep(int milliseconds) {
+    render();
+    UpdateWindow(hwnd());  // every frame reaches the screen before the wait
+    // Input waits until the landing is over; it then acts on the next pair.
+    const DWORD until = GetTickCount() + static_cast<DWORD>(milliseconds);
+    for (;;) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, WM_KEYFIRST - 1, PM_REMOVE) ||
+               PeekMessageW(&message, nullptr, WM_KEYLAST + 1, WM_MOUSEFIRST - 1, PM_REMOVE) ||
+               PeekMessageW(&message, nullptr, WM_MOUSELAST + 1, 0xFFFFFFFF, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(message.wParam));
+                return;
+            }
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        const auto left = static_cast<LONG>(until - GetTickCount());
+        if (left <= 0) {
+            return;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left),
+                                  QS_TIMER | QS_PAINT | QS_POSTMESSAGE | QS_SENDMESSAGE);
+    }
+}
+
+void GameWindow::open(FormId id) {
+    const auto unloaded = [this, id] { this->unloaded(id); };
+    std::unique_ptr<Dialog> window;
+    switch (id) {
+        case FormId::overform: {
+            auto over = std::make_unique<OverDialog>(
+                game(), hwnd(), [this](const std::string& name) { form_.overform_Ok(name); },
+                unloaded);
+            overform_ = over.get();
+            window = std::move(over);
+            break;
+        }
+        case FormId::topscores:
+            window = std::make_unique<TopScoresDialog>(game(), hwnd(), unloaded);
+            break;
+        case FormId::colorform:
+            window = std::make_unique<ColorDialog>(game(), hwnd(), unloaded);
+            break;
+        case FormId::keys:
+            window = std::make_unique<KeysDialog>(game(), hwnd(), unloaded);
+            break;
+        case FormId::rules:
+            window = std::make_unique<RulesDialog>(hwnd(), unloaded);
+            break;
+        case FormId::about:
+            window = std::make_unique<AboutDialog>(hwnd(), unloaded);
+            break;
+    }
+    last_ = window->hwnd();
+    open_[id] = std::move(window);
+}
+
+// In the closed window's last message: it is deleted once that is done.
+void GameWindow::unloaded(FormId id) {
+    if (id == FormId::overform) {
+        overform_ = nullptr;
+    }
+    gone_.push_back(std::move(open_[id]));
+    open_.erase(id);
+    PostMessageW(hwnd(), kForget, 0, 0);
+    form_.unloaded(id);
+}
+
+void GameWindow::setrecordmode(bool on) {
+    overform_->setrecordmode(on);
+}
+
+void GameWindow::enablemain(bool enabled) {
+    EnableWindow(hwnd(), enabled);
+}
+
+void GameWindow::hidemain() {
+    ShowWindow(hwnd(), SW_HIDE);
+}
+
+void GameWindow::closemain() {
+    SendMessageW(hwnd(), WM_CLOSE, 0, 0);
+}
+
+void GameWindow::holdkeys() {
+    keysfrom_ = GetTickCount() + kGameOverKeyBlackout;
+}
+
+void GameWindow::endprogram() {
+    PostQuitMessage(0);
+}
+
+// The disabled window takes no keys, so a click on it would leave the player stuck: the window
+// open over it comes forward and takes the keyboard, the colour picker over its dialog first.
+void GameWindow::bringforward() {
+    if (const HWND open = openwindow(); open != nullptr && !IsWindowEnabled(hwnd())) {
+        SetForegroundWindow(GetLastActivePopup(open));
+    }
+}
+
+LRESULT GameWindow::handle(UINT message, WPARAM w, LPARAM l) {
+    switch (message) {
+        case WM_KEYDOWN:
+            form_.Form_KeyDown(static_cast<std::int64_t>(w), (l & (1L << 30)) != 0);
+            return 0;
+        case WM_TIMER:
+            if (w == kTimer1) {
+                form_.Timer1_Timer();
+            }
+            return 0;
+        case WM_COMMAND:
+            if (HIWORD(w) <= 1 && l == 0) {  // a menu item or its shortcut
+                const std::size_t id = LOWORD(w) - kFirstCommand;
+                if (id < items_.size()) {
+                    form_.menu(items_[id]->command, items_[id]->index);
+                }
+                return 0;
+            }
+            break;
+        case WM_CLOSE:
+            if (form_.Form_Unload()) {
+                DestroyWindow(hwnd());
+            }
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        case WM_ENDSESSION:  // a logout
+            if (w != FALSE) {
+                form_.savesettings();
+            }
+            return 0;
+        case WM_SETCURSOR:
+            if (LOWORD(l) == static_cast<WORD>(HTERROR) && HIWORD(l) == WM_LBUTTONDOWN) {
+                bringforward();
+            }
+            break;
+        case WM_ACTIVATE:
+            if (LOWORD(w) != WA_INACTIVE && !IsWindowEnabled(hwnd())) {
+                PostMessageW(hwnd(), kBringForward, 0, 0);
+            }
+            break;
+        case kBringForward:
+            bringforward();
+            return 0;
+        case kForget:
+            gone_.clear();
+            return 0;
+        case kLoadSounds:
+            sounds_ = std::make_unique<SoundEffects>(soundfolder_);
+            return 0;
+        default:
+            break;
+    }
+    return Window::handle(message, w, l);
+}

@@ -1,0 +1,36 @@
+#include "SoundEffects.h"
+
+#include <windows.h>
+// After windows.h, whose types it uses.
+#include <mmsystem.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+SoundEffects::SoundEffects(const std::wstring& folder) {
+    for (const char* name : {"drop", "rotate", "got", "level", "gameover"}) {
+        // Wide paths: a player's folder may well be named in Cyrillic.
+        std::ifstream file(std::filesystem::path(folder) / (std::string(name) + ".wav"),
+                           std::ios::binary);
+        std::vector<char> bytes{std::istreambuf_iterator<char>(file),
+                                std::istreambuf_iterator<char>()};
+        if (file.good() || file.eof()) {
+            if (bytes.size() > 44 && std::string_view(bytes.data(), 4) == "RIFF") {
+                waves_.emplace(name, std::move(bytes));
+            }
+        }
+    }
+}
+
+SoundEffects::~SoundEffects() {
+    PlaySoundW(nullptr, nullptr, 0);  // the memory a sound plays from goes with us
+}
+
+void SoundEffects::play(std::string_view name) {
+    const auto wave = waves_.find(std::string(name));
+    if (wave != waves_.end()) {
+        PlaySoundW(reinterpret_cast<LPCWSTR>(wave->second.data()), nullptr,
+                   SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
+    }
+}
