@@ -1,30 +1,37 @@
 #!/usr/bin/env bash
 # Takes pictures of the real game's seven windows under Xvfb at 96 dots an inch: the main window
 # idle, in play and paused, the records, colours, keys, rules and about windows, the game-over
-# window with a record and the records after it. The clock is frozen (faketime), so every run
-# deals the same pairs and nothing falls: two runs of the same program give the same pictures.
-#   tools/pictures.sh [--against DIR] [BUILD]
-# BUILD holds tarvelo, by default build/; the pictures go to build/pictures/. With --against,
-# each is compared with the one of the same name in DIR, and any pixel that differs fails.
+# window with a record and the records after it. The Linux program's clock is frozen (faketime),
+# so every run deals the same pairs and nothing falls: two runs of the same program give the same
+# pictures. With --wine, the Windows program under Wine, where the clock runs: the same windows,
+# not the same pixels.
+#   tools/pictures.sh [--wine] [--against DIR] [BUILD]
+# BUILD holds the program, by default build/ (build-win32/ with --wine); the pictures go to
+# build/pictures/ (build-win32/pictures/). With --against, each is compared with the one of the
+# same name in DIR, and any pixel that differs fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh xvfb xauth xdotool x11-utils imagemagick faketime
 
 against=
 build=
+wine=
 while [ $# -gt 0 ]; do
     case $1 in
     --against) against=$(cd "$2" && pwd) && shift 2 ;;
+    --wine) wine=yes && shift ;;
     *) build=$1 && shift ;;
     esac
 done
-if [ -z "$build" ]; then
+if [ -n "$wine" ]; then
+    build=${build:-build-win32}
+    out=$PWD/$build/pictures
+elif [ -z "$build" ]; then
     build=build
     tools/build.sh tarvelo >/dev/null
 fi
-program=$(cd "$build" && pwd)/tarvelo
-
-out=$PWD/build/pictures
+build=$(cd "$build" && pwd)
+out=${out:-$PWD/build/pictures}
 rm -rf "$out" && mkdir -p "$out"
 work=$(mktemp -d)
 pids=()
@@ -42,11 +49,21 @@ pids+=($!)
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 # No animation: a blink waits on the clock, which stands still here.
-mkdir -p "$work/config/Tarvelo"
-printf '[Options]\nAnimation=False\nSound=False\n' >"$work/config/Tarvelo/Tarvelo.conf"
-XDG_CONFIG_HOME=$work/config TZ=UTC FAKETIME="2026-12-08 12:00:00" \
-    LD_PRELOAD="$(dpkg -L libfaketime | grep -m1 '/libfaketime.so.1$')" \
-    QT_QPA_PLATFORM=xcb "$program" >"$work/game.log" 2>&1 &
+if [ -n "$wine" ]; then
+    key='HKCU\Software\Tarvelo\Options'
+    tools/wine.sh reg delete 'HKCU\Software\Tarvelo' /f >/dev/null 2>&1 || true
+    tools/wine.sh reg add "$key" /v Animation /t REG_SZ /d False /f >/dev/null
+    tools/wine.sh reg add "$key" /v Sound /t REG_SZ /d False /f >/dev/null
+    # Frames drawn by Wine, as Windows draws them, with no window manager to wait for.
+    tools/wine.sh reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null
+    tools/wine.sh "$build/tarvelo.exe" >"$work/game.log" 2>&1 &
+else
+    mkdir -p "$work/config/Tarvelo"
+    printf '[Options]\nAnimation=False\nSound=False\n' >"$work/config/Tarvelo/Tarvelo.conf"
+    XDG_CONFIG_HOME=$work/config TZ=UTC FAKETIME="2026-12-08 12:00:00" \
+        LD_PRELOAD="$(dpkg -L libfaketime | grep -m1 '/libfaketime.so.1$')" \
+        QT_QPA_PLATFORM=xcb "$build/tarvelo" >"$work/game.log" 2>&1 &
+fi
 pids+=($!)
 
 window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
@@ -54,7 +71,14 @@ window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
 wait_window() { # title
     for _ in $(seq 100); do
         if [ -n "$(window "$1")" ]; then
-            xdotool windowfocus --sync "$(window "$1")"
+            if [ -n "$wine" ]; then
+                # Wine takes the keyboard from a click, here on the caption.
+                local X Y WIDTH
+                eval "$(xdotool getwindowgeometry --shell "$(window "$1")")"
+                click $((X + WIDTH / 2)) $((Y + 10))
+            else
+                xdotool windowfocus --sync "$(window "$1")"
+            fi
             return 0
         fi
         sleep 0.1
@@ -69,15 +93,24 @@ shot() { # name
 }
 key() { xdotool key --delay 100 "$@"; }
 click() { xdotool mousemove "$1" "$2" click 1; }
-# A menu item: the menu's title, then the item, by their places from the client area's corner.
-menu() { # title x, item x, item y
-    click "$1" 8
-    sleep 0.4
-    click "$2" $((18 + $3))
+# A menu's item, by their places: under Linux clicked at their places from the client area's
+# corner; under Wine chosen with the keyboard, as F10 and the arrows do on Windows.
+menu() { # menu, item (from 0), title x, item x, item y
+    if [ -n "$wine" ]; then
+        local moves=()
+        for _ in $(seq "$1"); do moves+=(Right); done
+        key F10 "${moves[@]}" Down
+        for _ in $(seq "$2"); do key Down; done
+        key Return
+    else
+        click "$3" 8
+        sleep 0.4
+        click "$4" $((18 + $5))
+    fi
 }
 # Closes a window by a click on one of its buttons, given from the window's corner.
 button() { # title, x, y
-    local x y
+    local X Y
     eval "$(xdotool getwindowgeometry --shell "$(window "$1")")"
     click $((X + $2)) $((Y + $3))
 }
@@ -95,22 +128,26 @@ wait_window "Десятка лучших результатов"
 shot 04-records
 key Escape
 
-menu 173 183 52 # Настройки, Цвета
+wait_window Tarvelo
+menu 2 2 173 183 52 # Настройки, Цвета
 wait_window Цвета
 shot 05-colours
 key Escape
 
-menu 173 183 73 # Настройки, Клавиши
+wait_window Tarvelo
+menu 2 3 173 183 73 # Настройки, Клавиши
 wait_window Клавиши
 shot 06-keys
-button Клавиши 144 140 # Отмена
+if [ -n "$wine" ]; then key alt+F4; else button Клавиши 144 140; fi # Отмена
 
-menu 243 253 10 # Справка, Правила
+wait_window Tarvelo
+menu 3 0 243 253 10 # Справка, Правила
 wait_window Правила
 shot 07-rules
 key Escape
 
-menu 243 253 32 # Справка, О программе
+wait_window Tarvelo
+menu 3 1 243 253 32 # Справка, О программе
 wait_window "О программе"
 shot 08-about
 key Escape
@@ -124,7 +161,12 @@ for _ in $(seq 30); do
 done
 wait_window GameOver
 shot 09-gameover
-button GameOver 124 148 # Ok: keys wait a moment after a game ends, and the clock stands still
+if [ -n "$wine" ]; then
+    sleep 0.5  # keys wait a moment after a game ends
+    key Return
+else
+    button GameOver 124 148 # Ok: keys wait a moment after a game ends, and the clock stands still
+fi
 wait_window "Десятка лучших результатов"
 shot 10-records-after
 

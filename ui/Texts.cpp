@@ -21,7 +21,7 @@ std::string abouttext() {
     mm += "9 октября 2003 года\r\n";
     mm += "Автор: команда Tarvelo\r\n";
     mm += "E-Mail: tarvelo@example.org\r\n";
-    mm += "Страница: https://tarvelo.example.org\r\n";
+    mm += "Страница: tarvelo.example.org\r\n";
     mm += "Присылайте свои идеи, пожелания, сообщения об ошибках.";
     return mm;
 }
