@@ -1,14 +1,22 @@
 #!/usr/bin/env bash
-# Configures and builds the game, or the targets named: into build/, as a player runs it, or with
-# --bench into build-bench/, optimised and with the benchmarks. The scripts here build through it.
-#   tools/build.sh [--bench] [TARGET...]
+# Configures and builds the game, or the targets named: into build/, as a player runs it; with
+# --bench into build-bench/, optimised and with the benchmarks; with --windows the Windows program
+# and its tests into build-win32/, cross-built with MinGW-w64. The scripts here build through it.
+#   tools/build.sh [--bench | --windows] [TARGET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tree=(build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVELO_TESTS=OFF -DTARVELO_BENCH=OFF)
-if [ "${1:-}" = --bench ]; then
+case ${1:-} in
+--bench)
     tree=(build-bench -DCMAKE_BUILD_TYPE=Release -DTARVELO_TESTS=OFF -DTARVELO_BENCH=ON)
     shift
-fi
+    ;;
+--windows)
+    tree=(build-win32 -DCMAKE_TOOLCHAIN_FILE=win32/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release
+        -DTARVELO_BENCH=OFF)
+    shift
+    ;;
+esac
 cmake -S . -B "${tree[@]}" >/dev/null
 targets=()
 for target in "$@"; do targets+=(--target "$target"); done

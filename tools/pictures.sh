@@ -6,12 +6,11 @@
 # pictures. With --wine, the Windows program under Wine, where the clock runs: the same windows,
 # not the same pixels.
 #   tools/pictures.sh [--wine] [--against DIR] [BUILD]
-# BUILD holds the program, by default build/ (build-win32/ with --wine); the pictures go to
-# build/pictures/ (build-win32/pictures/). With --against, each is compared with the one of the
-# same name in DIR, and any pixel that differs fails.
+# BUILD holds the program, by default build/ (build-win32/ with --wine), built first; the pictures
+# go to BUILD/pictures/. With --against, each is compared with the one of the same name in DIR,
+# and any pixel that differs fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/setup.sh xvfb xauth xdotool x11-utils imagemagick faketime
 
 against=
 build=
@@ -23,15 +22,14 @@ while [ $# -gt 0 ]; do
     *) build=$1 && shift ;;
     esac
 done
-if [ -n "$wine" ]; then
-    build=${build:-build-win32}
-    out=$PWD/$build/pictures
-elif [ -z "$build" ]; then
-    build=build
-    tools/build.sh tarvelo >/dev/null
+tools/setup.sh xvfb xauth xdotool x11-utils imagemagick faketime \
+    ${wine:+g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine}
+if [ -z "$build" ]; then
+    build=build${wine:+-win32}
+    tools/build.sh ${wine:+--windows} tarvelo >/dev/null
 fi
 build=$(cd "$build" && pwd)
-out=${out:-$PWD/build/pictures}
+out=$build/pictures
 rm -rf "$out" && mkdir -p "$out"
 work=$(mktemp -d)
 pids=()

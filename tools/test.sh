@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds the Linux program with AddressSanitizer and
 # UndefinedBehaviorSanitizer into build-tests/ and runs its whole test suite headless; then
-# cross-builds the Windows program into build-win32/ and runs its suites under Wine on a private
-# X display.
+# cross-builds the Windows program into build-win32/, runs its suites under Wine on a private
+# X display and checks its installer and zip (tools/installcheck.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # The sound output is tested against a private PulseAudio server; the Windows program is built
@@ -14,9 +14,7 @@ cmake --build build-tests -j"$(nproc)"
 (cd build-tests && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
 
 echo "== The Windows program, under Wine"
-cmake -S . -B build-win32 -DCMAKE_TOOLCHAIN_FILE=win32/mingw-w64.cmake \
-    -DCMAKE_BUILD_TYPE=Release -DTARVELO_BENCH=OFF >/dev/null
-cmake --build build-win32 -j"$(nproc)"
+tools/build.sh --windows
 # Wine draws the frames itself, with no window manager to wait for, and looks for no sound card.
 tools/wine.sh reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null
 export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv="
@@ -26,3 +24,6 @@ if ! xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" ctest --test-dir build-win32
     exit 1
 fi
 grep -h -E '^[0-9]+: \[==========\] .* ran|^[0-9]+: \[  PASSED  \]|tests passed' build-win32/tests.log
+
+echo "== The Windows packages, installed and removed under Wine"
+tools/installcheck.sh

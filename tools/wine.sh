@@ -7,7 +7,7 @@ export WINEPREFIX=${WINEPREFIX:-$(cd "$(dirname "$0")/.." && pwd)/build-win32/wi
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}  # no .NET or Gecko to install
 quiet() { # Without 32-bit Wine a new prefix complains of a 32-bit helper it cannot run: harmless.
-    "$@" 2> >(grep -v -e 'syswow64\\rundll32.exe' -e 'has been updated' -e 'created the configuration directory' >&2)
+    "$@" 2> >(grep -v -e 'syswow64.*rundll32.exe' -e 'has been updated' -e 'created the configuration directory' >&2)
 }
 mkdir -p "$WINEPREFIX"
 [ -e "$WINEPREFIX/system.reg" ] || quiet wine wineboot --init
