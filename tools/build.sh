@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Configures and builds the game, or the targets named: into build/, as a player runs it; with
-# --bench into build-bench/, optimised and with the benchmarks; with --windows the Windows program
-# and its tests into build-win32/, cross-built with MinGW-w64. The scripts here build through it.
+# --bench into build-bench/, optimised and with the benchmarks; with --windows the Windows program,
+# its tests and its start-up probes into build-win32/, cross-built with MinGW-w64. The scripts
+# here build through it.
 #   tools/build.sh [--bench | --windows] [TARGET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,7 +14,7 @@ case ${1:-} in
     ;;
 --windows)
     tree=(build-win32 -DCMAKE_TOOLCHAIN_FILE=win32/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release
-        -DTARVELO_BENCH=OFF)
+        -DTARVELO_BENCH=ON)
     shift
     ;;
 esac
