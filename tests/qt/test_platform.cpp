@@ -407,7 +407,8 @@ TEST(Sounds, ThroughAPulseAudioServerOnlyTheLastSoundAskedPlays) {
         // On a busy machine the other samples may still be on their way; here they must be there.
         ASSERT_TRUE(QTest::qWaitFor(
             [&] {
-                return server.pactl({"list", "samples", "short"}).value_or("").count("tarvelo-") == 5;
+                return server.pactl({"list", "samples", "short"}).value_or("").count("tarvelo-") ==
+                       5;
             },
             5000));
         player.play("level");
