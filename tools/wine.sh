@@ -10,9 +10,24 @@ quiet() { # Without 32-bit Wine a new prefix complains of a 32-bit helper it can
     "$@" 2> >(grep -v -e 'syswow64.*rundll32.exe' -e 'has been updated' -e 'created the configuration directory' >&2)
 }
 mkdir -p "$WINEPREFIX"
-[ -e "$WINEPREFIX/system.reg" ] || quiet wine wineboot --init
-# Debian's Wine does not look for the fonts of fonts-wine: without them the caption buttons show
-# letters and every text falls back to another face.
-fonts=$WINEPREFIX/drive_c/windows/Fonts
-[ -e "$fonts/marlett.ttf" ] || cp /usr/share/wine/fonts/*.ttf "$fonts/"
-quiet exec wine "$@"
+# Wine's session outlives its last program by a few seconds, and one begun without a display
+# can open no window for the programs that join it: it must have ended before one with a display
+# starts.
+ended() { [ -n "${DISPLAY:-}" ] || wineserver -w; }
+# The prefix is made once, though the build may start two programs in it at the same moment.
+(
+    flock 9
+    if [ ! -e "$WINEPREFIX/system.reg" ]; then
+        quiet wine wineboot --init
+        ended
+    fi
+    # Debian's Wine does not look for the fonts of fonts-wine: without them the caption buttons
+    # show letters and every text falls back to another face.
+    fonts=$WINEPREFIX/drive_c/windows/Fonts
+    [ -e "$fonts/marlett.ttf" ] || cp /usr/share/wine/fonts/*.ttf "$fonts/"
+) 9>"$WINEPREFIX/.made"
+[ -z "${DISPLAY:-}" ] || quiet exec wine "$@"
+status=0
+quiet wine "$@" || status=$?
+ended
+exit $status
