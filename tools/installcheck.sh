@@ -19,8 +19,9 @@ work=$(mktemp -d)
 export WINEPREFIX=$work/prefix
 pids=()
 cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
     rm -rf "$work"
 }
