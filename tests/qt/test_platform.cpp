@@ -16,6 +16,7 @@
 #include "MainWindow.h"
 #include "SilentHost.h"
 #include "SoundPlayer.h"
+#include "TwoCopies.h"
 
 TEST(QtSettingsStoreTest, NativeStoreIsTheConfFileUnderXdgConfigHome) {
     {
@@ -66,18 +67,10 @@ TEST(QtSettingsStoreTest, HandEditedListsReadAsTheirText) {
 TEST(QtSettingsStoreTest, TwoCopiesKeepEachOthersRecords) {
     QTemporaryDir dir;
     const QString file = dir.filePath("Tarvelo.conf");
-    SilentHost host;
     QtSettingsStore storea(file), storeb(file);
-    Game a(host), b(host);
-    a.loadsettings(storea);
-    b.loadsettings(storeb);
-    b.display.score = 300;
-    b.storerecord(storeb, "Борис");
-    a.display.score = 200;
-    a.storerecord(storea, "Аня");
-    b.savesettings(storeb);  // closing, one after the other
-    a.savesettings(storea);
-    b.savesettings(storeb);
+    TwoCopies copies;
+    copies.play(storea, storeb);
+    auto& [host, a, b] = copies;
 
     QtSettingsStore again(file);
     Game c(host);

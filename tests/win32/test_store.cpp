@@ -1,6 +1,6 @@
 // The registry store: a wrong key, a lost value or a write over another copy's records loses the
 // player's settings or records between runs.
-#include "SilentHost.h"
+#include "TwoCopies.h"
 #include "WindowsTest.h"
 
 class Store : public ::testing::Test {
@@ -41,21 +41,13 @@ TEST_F(Store, ValuesRoundTripUnderTheSectionsKeys) {
 
 // Two copies on one store: neither loses the other's record, and none is stored twice.
 TEST_F(Store, TwoCopiesKeepEachOthersRecords) {
-    SilentHost host;
     RegistryStore storea(key), storeb(key);
-    Game a(host), b(host);
-    a.loadsettings(storea);
-    b.loadsettings(storeb);
-    b.display.score = 300;
-    b.storerecord(storeb, "Борис");
-    a.display.score = 200;
-    a.storerecord(storea, "Аня");
-    b.savesettings(storeb);
-    a.savesettings(storea);
+    TwoCopies copies;
+    copies.play(storea, storeb);
     RegistryStore again(key);
     EXPECT_EQ(again.read("TopScores", "Name 1"), "Борис");
     EXPECT_EQ(again.read("TopScores", "Record 1"), "300");
     EXPECT_EQ(again.read("TopScores", "Name 2"), "Аня");
     EXPECT_EQ(again.read("TopScores", "Name 3"), "-");
-    EXPECT_EQ(a.topname(), b.topname());
+    EXPECT_EQ(copies.a.topname(), copies.b.topname());
 }
