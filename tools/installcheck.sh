@@ -33,11 +33,8 @@ check() { # what, then a command that must succeed
     if "$@"; then echo "  ok    $what"; else echo "  FAIL  $what" && failed=1; fi
 }
 
-for n in $(seq 80 99); do [ -e "/tmp/.X11-unix/X$n" ] || break; done
-export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source tools/desktop/xvfb.sh
+startxvfb
 tools/wine.sh reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null
 
 drive=$WINEPREFIX/drive_c

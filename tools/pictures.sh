@@ -40,11 +40,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-for n in $(seq 80 99); do [ -e "/tmp/.X11-unix/X$n" ] || break; done
-export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source tools/desktop/xvfb.sh
+startxvfb
 
 # No animation: a blink waits on the clock, which stands still here.
 if [ -n "$wine" ]; then

@@ -22,11 +22,8 @@ cleanup() {
     wait 2>/dev/null || true
 }
 trap cleanup EXIT
-for n in $(seq 80 99); do [ -e "/tmp/.X11-unix/X$n" ] || break; done
-export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source tools/desktop/xvfb.sh
+startxvfb
 # Wine's own server and services stay up between runs, as they do for a player's second program.
 wineserver -k 2>/dev/null || true
 wineserver -p
