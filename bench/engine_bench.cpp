@@ -1,18 +1,13 @@
-// The engine's hot paths: a fall step, a chain landing, the group search, a new game.
+// The engine's hot paths: a fall step, a chain landing, the group search, a new game; and the
+// icon, drawn in every size the window offers as the program starts.
 #include <benchmark/benchmark.h>
 
 #include "BoardPicture.h"
 #include "Game.h"
+#include "Icon.h"
+#include "SilentHost.h"
 
 namespace {
-
-class SilentHost : public GameHost {
-public:
-    void playsound(std::string_view) override {}
-    void clockchanged() override {}
-    void blinkstep(int) override {}
-    void opengameover(bool) override {}
-};
 
 void TickOnEmptyWell(benchmark::State& state) {
     SilentHost host;
@@ -73,6 +68,15 @@ void Newgame(benchmark::State& state) {
     }
 }
 BENCHMARK(Newgame);
+
+void WindowIcon(benchmark::State& state) {
+    for (auto _ : state) {
+        for (int size : {16, 24, 32, 48, 64}) {
+            benchmark::DoNotOptimize(ui::iconpixels(size));
+        }
+    }
+}
+BENCHMARK(WindowIcon)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -42,7 +42,14 @@ Rgb lighter(Rgb c, double factor) {
 struct Ball {
     double x, y;  // top left, on the 64 by 64 grid the icon is drawn on
     Rgb color;
+    Rgb light;  // where the light falls on it
 };
+
+// std::hypot guards against overflow, which these small numbers never reach, at many times the
+// cost: the icon is drawn as the program starts.
+double length(double dx, double dy) {
+    return std::sqrt(dx * dx + dy * dy);
+}
 
 // The colour the icon has at a point of the grid, and whether anything is there.
 bool sample(double px, double py, const std::array<Ball, 7>& balls, Rgb& out) {
@@ -50,20 +57,21 @@ bool sample(double px, double py, const std::array<Ball, 7>& balls, Rgb& out) {
     // The tile: a rounded square with a two-unit outline.
     const double qx = std::abs(px - 32) - (29 - 8), qy = std::abs(py - 32) - (29 - 8);
     const double tile =
-        std::hypot(std::max(qx, 0.0), std::max(qy, 0.0)) + std::min(std::max(qx, qy), 0.0) - 8;
+        length(std::max(qx, 0.0), std::max(qy, 0.0)) + std::min(std::max(qx, qy), 0.0) - 8;
     if (tile < 1) {
         out = std::abs(tile) < 1 ? Rgb{90, 80, 40} : rgb(kLightYellow);
         covered = true;
     }
     for (const Ball& b : balls) {
-        const double d = std::hypot(px - (b.x + 8), py - (b.y + 8));
-        if (d < 8.6) {
+        const double dx = px - (b.x + 8), dy = py - (b.y + 8);
+        if (dx * dx + dy * dy < 8.6 * 8.6) {
+            const double d = length(dx, dy);
             if (d > 7.4) {
                 out = {40, 40, 40};
             } else {
                 // Lit from the upper left.
-                const double t = std::min(std::hypot(px - (b.x + 6), py - (b.y + 6)) / 10, 1.0);
-                const Rgb light = lighter(b.color, 1.4);
+                const double t = std::min(length(px - (b.x + 6), py - (b.y + 6)) / 10, 1.0);
+                const Rgb& light = b.light;
                 out = {light.r + (b.color.r - light.r) * t, light.g + (b.color.g - light.g) * t,
                        light.b + (b.color.b - light.b) * t};
             }
@@ -77,15 +85,14 @@ bool sample(double px, double py, const std::array<Ball, 7>& balls, Rgb& out) {
 
 std::vector<std::uint32_t> iconpixels(int size) {
     const auto& [red, green, blue, yellow] = kDefaultColors;  // the balls' own colours
-    const std::array<Ball, 7> balls = {{
-        {23, 7, rgb(red)},
-        {23, 21, rgb(yellow)},  // the falling pair
-        {7, 43, rgb(green)},
-        {23, 43, rgb(green)},
-        {39, 43, rgb(blue)},  // the settled row
-        {39, 29, rgb(blue)},
-        {7, 29, rgb(green)},
-    }};
+    const auto ball = [](double x, double y, std::uint32_t color) {
+        return Ball{x, y, rgb(color), lighter(rgb(color), 1.4)};
+    };
+    const std::array<Ball, 7> balls = {
+        ball(23, 7, red),   ball(23, 21, yellow),                      // the falling pair
+        ball(7, 43, green), ball(23, 43, green),  ball(39, 43, blue),  // the settled row
+        ball(39, 29, blue), ball(7, 29, green),
+    };
     constexpr int kSamples = 4;  // a side: sixteen samples a pixel smooth the edges
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size) * size);
     const double unit = 64.0 / size;
