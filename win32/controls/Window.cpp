@@ -23,7 +23,6 @@ void registerclass() {
     c.cbSize = sizeof c;
     c.lpfnWndProc = DefWindowProcW;
     c.hInstance = GetModuleHandleW(nullptr);
-    c.hIcon = LoadIconW(c.hInstance, MAKEINTRESOURCEW(1));
     c.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     c.hbrBackground = nullptr;  // painted whole, so never erased first
     c.lpszClassName = kClass;
@@ -71,10 +70,16 @@ void Window::create(HWND owner, HMENU menu) {
                             height, owner, menu, GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Window::procedure));
-    if (!main_) {
-        // A dialog's icon stays out of its caption.
-        SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, 0);
-        SendMessageW(hwnd_, WM_SETICON, ICON_BIG, 0);
+    if (main_) {
+        // The main window's alone: the class has none, so no dialog shows one in its caption.
+        const auto icon = [at](int metric) {
+            const int pixels = GetSystemMetricsForDpi(metric, at);
+            return reinterpret_cast<LPARAM>(LoadImageW(GetModuleHandleW(nullptr),
+                                                       MAKEINTRESOURCEW(1), IMAGE_ICON, pixels,
+                                                       pixels, LR_SHARED));
+        };
+        SendMessageW(hwnd_, WM_SETICON, ICON_BIG, icon(SM_CXICON));
+        SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, icon(SM_CXSMICON));
     }
     buildcontrols();
     layout();
