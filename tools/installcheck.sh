@@ -18,11 +18,9 @@ zip=build-win32/tarvelo-$version-win64.zip
 work=$(mktemp -d)
 export WINEPREFIX=$work/prefix
 pids=()
+source tools/desktop/xvfb.sh
 cleanup() {
-    wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
+    stopall
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -33,7 +31,6 @@ check() { # what, then a command that must succeed
     if "$@"; then echo "  ok    $what"; else echo "  FAIL  $what" && failed=1; fi
 }
 
-source tools/desktop/xvfb.sh
 startxvfb
 tools/wine.sh reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null
 

@@ -33,14 +33,12 @@ out=$build/pictures
 rm -rf "$out" && mkdir -p "$out"
 work=$(mktemp -d)
 pids=()
+source tools/desktop/xvfb.sh
 cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
+    stopall
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-source tools/desktop/xvfb.sh
 startxvfb
 
 # No animation: a blink waits on the clock, which stands still here.

@@ -15,14 +15,8 @@ tools/build.sh --windows tarvelo startup_tarvelo startup_floor startup_bare >/de
 export WINEPREFIX=$PWD/build-win32/wine
 export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv="  # no sound card here
 pids=()
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-}
-trap cleanup EXIT
 source tools/desktop/xvfb.sh
+trap stopall EXIT
 startxvfb
 # Wine's own server and services stay up between runs, as they do for a player's second program.
 wineserver -k 2>/dev/null || true
