@@ -34,6 +34,9 @@ public:
     struct KeyBindings {
         std::int32_t left, right, rotate, drop;
         bool operator==(const KeyBindings&) const = default;
+        bool has(std::int64_t code) const {
+            return code == left || code == right || code == rotate || code == drop;
+        }
     };
 
     // Seconds since midnight, from which newgame seeds the colours; tests give their own.
@@ -102,6 +105,8 @@ public:
     // The settings store. Saving keeps the records another copy of the game stored meanwhile.
     void loadsettings(const SettingsStore& store);
     void savesettings(SettingsStore& store);
+    // The records as the store holds them now, another copy's included, with ours kept.
+    void readrecords(const SettingsStore& store) { mergerecords(store); }
 
     // Timer1; the host follows it through GameHost::clockchanged.
     void setclock(bool running);

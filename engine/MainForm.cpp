@@ -70,7 +70,17 @@ void MainForm::openform(FormId form) {
     game_.pausefordialog();
     host_.render();
     enablemain(false);  // before the window exists, which must not be disabled with it
-    host_.open(form);
+    if (form == FormId::topscores) {
+        opentopscores();
+    } else {
+        host_.open(form);
+    }
+}
+
+// Another copy of the game may have entered records since this one last looked.
+void MainForm::opentopscores() {
+    game_.readrecords(store_);
+    host_.open(FormId::topscores);
 }
 
 void MainForm::opengameover(bool record) {
@@ -90,6 +100,10 @@ void MainForm::showoverform(bool record) {
 
 // After a clock tick or a key: what waited for the landing to end is done now.
 void MainForm::afterinput() {
+    if (!game_.landing() && pausewaiting_) {
+        pausewaiting_ = false;
+        game_.pausefordialog();
+    }
     host_.render();
     if (game_.landing()) {
         return;
@@ -143,11 +157,20 @@ void MainForm::unloaded(FormId form) {
         return;
     }
     if (recordmode_) {
-        host_.open(FormId::topscores);  // it enables the main window when it closes
+        opentopscores();  // it enables the main window when it closes
     } else {
         enablemain(true);
     }
     game_.resetidle();
+    host_.render();
+}
+
+void MainForm::minimised() {
+    if (game_.landing()) {
+        pausewaiting_ = true;
+        return;
+    }
+    game_.pausefordialog();
     host_.render();
 }
 

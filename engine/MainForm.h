@@ -61,8 +61,11 @@ public:
 
     // "Ok" on the game-over window in record mode, with the name typed.
     void overform_Ok(const std::string& name);
-    // A window opened over the main one has closed.
+    // A window opened over the main one is closing: told before it goes, so that the main
+    // window is enabled by then and the system gives it the keyboard back.
     void unloaded(FormId form);
+    // The main window was minimised: a game under way pauses, after its landing if one is on.
+    void minimised();
 
     // A logout: the settings are saved. A signal: saved, and the program ends.
     void savesettings();
@@ -76,6 +79,7 @@ private:
 
     void afterinput();
     void openform(FormId form);
+    void opentopscores();
     void showoverform(bool record);
     void enablemain(bool enabled);
 
@@ -88,4 +92,5 @@ private:
     bool recordmode_ = false;
     bool closewaiting_ = false;   // a close arrived during a landing
     bool endinglanding_ = false;  // the landing under way has ended the game
+    bool pausewaiting_ = false;   // minimised during a landing
 };
