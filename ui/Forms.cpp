@@ -185,7 +185,7 @@ constexpr Control kColors[] = {
      {},
      0,
      Align::Center,
-     kNumbered,
+     kNumbered | kFocus,
      kLightYellow,
      4,
      4,

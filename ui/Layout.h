@@ -38,7 +38,7 @@ enum Flag : unsigned {
     kWrap = 2,       // text wraps onto further lines
     kDefault = 4,    // Enter presses it
     kCancel = 8,     // Esc presses it
-    kFocus = 16,     // has the keyboard when the window opens
+    kFocus = 16,     // has the keyboard when the window opens (an array's first)
     kNoFocus = 32,   // never takes the keyboard
     kNumbered = 64,  // an array whose captions are each element's index
     kRanked = 128,   // an array whose captions are each element's index plus one

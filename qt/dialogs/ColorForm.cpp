@@ -37,7 +37,9 @@ void ColorForm::pickcolor(int index) {
     QColorDialog picker(Qt::black, this);  // never starts from the swatch's colour
     picker.setObjectName("picker");
     picker.setOptions(QColorDialog::DontUseNativeDialog);
-    if (picker.exec() == QDialog::Accepted) {
+    const int result = picker.exec();
+    activateWindow();  // the keyboard comes back here, with or without a window manager
+    if (result == QDialog::Accepted) {
         col_[index] = colorref(picker.selectedColor());
         update();
     } else {

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 
 #include "AboutForm.h"
 #include "ColorForm.h"
@@ -241,7 +242,14 @@ void MainWindow::open(FormId id) {
             break;
     }
     connect(window, &Form::unloaded, this, [this, id] { form_.unloaded(id); });
+    if (!isVisible()) {
+        // Asked as the main window closes: with it hidden, the name prompt is a window of its
+        // own in the window list, or another window could bury it for good.
+        window->winId();
+        window->windowHandle()->setTransientParent(nullptr);
+    }
     window->show();
+    window->activateWindow();  // asked of the window manager, or done, where there is none
     openwindow_ = window;
 }
 
@@ -251,6 +259,12 @@ void MainWindow::setrecordmode(bool on) {
 
 void MainWindow::enablemain(bool enabled) {
     setEnabled(enabled);
+    if (enabled && isVisible()) {
+        // The window over it is closing: the keyboard comes back here, whether or not the
+        // window manager (if any) would hand it back.
+        activateWindow();
+        client_->setFocus();
+    }
 }
 
 void MainWindow::hidemain() {
@@ -273,6 +287,9 @@ void MainWindow::endprogram() {
 // platform this game comes from, the window open over it comes forward and takes the keyboard.
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        form_.minimised();
+    }
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled()) {
         // Once Qt has done its own part of the activation, which under Wayland asks the
         // compositor to activate this window again.

@@ -127,7 +127,7 @@ void buildcontrols(QWidget* parent, const ui::Form& form, const ControlMaker& ow
             if (c.has(ui::kNoFocus)) {
                 widget->setFocusPolicy(Qt::NoFocus);
             }
-            if (c.has(ui::kFocus)) {
+            if (c.has(ui::kFocus) && i == 0) {
                 widget->setFocus();
             }
         }

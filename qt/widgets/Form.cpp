@@ -23,13 +23,14 @@ Form::Form(QWidget* parent, const ui::Form& form)
 }
 
 // Esc reaches reject() and never sends a close event, so the unload work lives here,
-// where the buttons, Esc and the close box all arrive.
+// where the buttons, Esc and the close box all arrive. It comes before the window hides: the
+// main window is enabled by then, and the keyboard can go back to it.
 void Form::done(int result) {
-    QDialog::done(result);
     if (!unloaded_) {
         unloaded_ = true;
         emit unloaded(result);
     }
+    QDialog::done(result);
 }
 
 void Form::keyPressEvent(QKeyEvent* event) {

@@ -54,6 +54,7 @@ TEST_P(EveryWindow, PausesTheGameAndEveryWayOfClosingEnablesTheWindow) {
     EXPECT_TRUE(form->isEnabled());
     EXPECT_FALSE(timer1()->isActive());
     EXPECT_TRUE(shown("Command2"));
+    EXPECT_NE(form->focusWidget(), nullptr);
     // A click on the disabled main window brings the open one forward with the keyboard.
     window->activateWindow();
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == form; }));
@@ -76,6 +77,11 @@ TEST_P(EveryWindow, PausesTheGameAndEveryWayOfClosingEnablesTheWindow) {
     EXPECT_TRUE(window->isEnabled());
     EXPECT_FALSE(timer1()->isActive());  // the game stays paused
     EXPECT_TRUE(shown("Command2"));
+    // The keyboard is the game's again.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window.get(); }));
+    ASSERT_EQ(QApplication::focusWidget(), window->centralWidget());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    EXPECT_EQ(game().pairx, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -197,6 +203,7 @@ protected:
 
 TEST_F(ColorsTest, OkCopiesTheSwatchesCancelDoesNot) {
     ColorForm* form = openfrommenu<ColorForm>("m_colors");
+    EXPECT_EQ(form->focusWidget(), form->findChild<QPushButton*>("ccc1"));
     EXPECT_EQ(form->swatch(1), 0x003038CFu);
     EXPECT_EQ(form->swatch(4), 0x006FFFFFu);
     answer([](QColorDialog* picker) {

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QWindow>
 
 #include "GuiTest.h"
 #include "OverForm.h"
@@ -138,6 +139,8 @@ TEST_F(GameOverTest, ClosingWithAQualifyingGameAsksTheNameThenEnds) {
     OverForm* over = openwindow<OverForm>();
     ASSERT_NE(over, nullptr);
     EXPECT_TRUE(over->recordmode());
+    // A window of its own in the window list, not one kept behind a hidden one.
+    EXPECT_EQ(over->windowHandle()->transientParent(), nullptr);
     QTest::keyClick(over, Qt::Key_Return);
     EXPECT_EQ(ended.count(), 1);
     EXPECT_EQ(stored("TopScores/Record 1"), "40");

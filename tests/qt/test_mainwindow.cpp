@@ -90,6 +90,16 @@ TEST_F(MainWindowTest, PAndPausePauseAndContinueGoesOn) {
     EXPECT_TRUE(shown("Command2"));
 }
 
+// A game ends unseen if it runs on behind a minimised window.
+TEST_F(MainWindowTest, MinimisedPausesTheGameAndItStaysPaused) {
+    key(Qt::Key_F2);
+    window->showMinimized();
+    EXPECT_FALSE(timer1()->isActive());
+    window->showNormal();
+    EXPECT_FALSE(timer1()->isActive());
+    EXPECT_TRUE(shown("Command2"));
+}
+
 TEST_F(MainWindowTest, KeysDoNothingWithoutAGame) {
     key(Qt::Key_Down);
     key(Qt::Key_P);

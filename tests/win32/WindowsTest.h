@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "GameWindow.h"
 #include "RegistryStore.h"
@@ -21,13 +23,69 @@ inline std::wstring testkey() {
     return key;
 }
 
+// The main window whose messages the loop below hands it first, as the program's loop does.
+inline GameWindow* looping = nullptr;
+
 // Handles what the windows have posted, as the message loop would.
 inline void pump() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        if (looping == nullptr || !looping->preprocess(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
     }
+}
+
+// Input as the player gives it, through the system's queue to whichever window has the
+// keyboard or is under the mouse: chords of keys (each goes down in order and comes up in
+// reverse), a click first where one is given. It is sent from another thread, 150 ms apart,
+// while this one handles messages, so a menu's own loop can take it as well.
+struct Input {
+    std::vector<std::vector<WORD>> chords;
+    POINT click{-1, -1};
+};
+
+inline void give(const Input& input) {
+    const HANDLE sender = CreateThread(
+        nullptr, 0,
+        [](LPVOID data) -> DWORD {
+            const Input& in = *static_cast<const Input*>(data);
+            std::vector<INPUT> events;
+            if (in.click.x >= 0) {
+                SetCursorPos(in.click.x, in.click.y);
+                for (DWORD flag : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+                    INPUT e{};
+                    e.type = INPUT_MOUSE;
+                    e.mi.dwFlags = flag;
+                    SendInput(1, &e, sizeof e);
+                }
+            }
+            for (const auto& chord : in.chords) {
+                Sleep(150);
+                events.clear();
+                INPUT e{};
+                e.type = INPUT_KEYBOARD;
+                for (WORD key : chord) {
+                    e.ki.wVk = key;
+                    events.push_back(e);
+                }
+                e.ki.dwFlags = KEYEVENTF_KEYUP;
+                for (auto key = chord.rbegin(); key != chord.rend(); ++key) {
+                    e.ki.wVk = *key;
+                    events.push_back(e);
+                }
+                SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
+            }
+            Sleep(150);
+            return 0;
+        },
+        const_cast<Input*>(&input), 0, nullptr);
+    while (MsgWaitForMultipleObjects(1, &sender, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
+        pump();
+    }
+    pump();
+    CloseHandle(sender);
 }
 
 // The real main window over a store of the test's own; no animation, whose blinks wait.
@@ -39,9 +97,12 @@ protected:
 
     WindowsTest() {
         game().setanim(false);
+        looping = window.get();
+        SetForegroundWindow(main());
         pump();
     }
     ~WindowsTest() override {
+        looping = nullptr;
         window.reset();
         store.reset();
         RegDeleteTreeW(HKEY_CURRENT_USER, storekey.c_str());
@@ -62,6 +123,12 @@ protected:
     static void click(HWND button) {
         SendMessageW(button, BM_CLICK, 0, 0);
         pump();
+    }
+    // The system gives the keyboard to the main window: active, in front, with the focus.
+    void expectkeyboardhere(const char* after) const {
+        EXPECT_EQ(GetActiveWindow(), main()) << after;
+        EXPECT_EQ(GetForegroundWindow(), main()) << after;
+        EXPECT_EQ(GetFocus(), main()) << after;
     }
     std::wstring title(HWND window) const {
         wchar_t text[128] = {};

@@ -43,14 +43,29 @@ TEST_F(Keys, ArrowsMoveTurnAndDropAndAHeldDropDropsOnce) {
 struct Closing {
     const char* item;
     const wchar_t* title;
-    const char* how;  // "button", "enter", "escape" or "closebox"
+    const char* how;  // "button", "enter", "escape", "altf4" or "closebox"
 };
+
+// The close box of a window, found as the system finds it under the mouse.
+POINT closebox(HWND window) {
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    const int y = frame.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+    for (int x = frame.right - 1; x > frame.left; --x) {
+        if (SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
+            return {x, y};
+        }
+    }
+    return {-1, -1};
+}
 
 class EveryWindow : public WindowsTest, public ::testing::WithParamInterface<Closing> {};
 
-// Every window from the menu pauses the game and disables the main window, a click on the main
-// window brings it forward, and every way of closing it enables the main window again.
-TEST_P(EveryWindow, PausesDisablesAndEveryWayOfClosingEnables) {
+// Every window from the menu pauses the game, disables the main window and opens with the
+// keyboard on one of its controls; a click on the main window brings it forward; and however
+// it is closed, the main window is enabled before it goes, so the system hands the keyboard
+// back and the next real key moves the pair.
+TEST_P(EveryWindow, PausesDisablesAndEveryWayOfClosingGivesTheKeyboardBack) {
     const Closing& c = GetParam();
     menu("m_newgame");
     menu(c.item);
@@ -61,6 +76,7 @@ TEST_P(EveryWindow, PausesDisablesAndEveryWayOfClosingEnables) {
     EXPECT_TRUE(IsWindowEnabled(open));
     EXPECT_FALSE(game().clock().running);
     EXPECT_TRUE(IsWindowVisible(window->control("Command2")));
+    EXPECT_EQ(GetParent(GetFocus()), open);
     SendMessageW(main(), WM_SETCURSOR, reinterpret_cast<WPARAM>(main()),
                  MAKELPARAM(static_cast<WORD>(HTERROR), WM_LBUTTONDOWN));  // a click on it
     pump();
@@ -71,14 +87,18 @@ TEST_P(EveryWindow, PausesDisablesAndEveryWayOfClosingEnables) {
         HWND button = FindWindowExW(open, nullptr, L"BUTTON", L"Отмена");
         click(button != nullptr ? button : FindWindowExW(open, nullptr, L"BUTTON", nullptr));
     } else if (how == "enter" || how == "escape") {
-        SendMessageW(open, WM_COMMAND, how == "enter" ? IDOK : IDCANCEL, 0);
+        give({{{static_cast<WORD>(how == "enter" ? VK_RETURN : VK_ESCAPE)}}});
+    } else if (how == "altf4") {
+        give({{{VK_MENU, VK_F4}}});
     } else {
-        SendMessageW(open, WM_CLOSE, 0, 0);
+        give({{}, closebox(open)});
     }
-    pump();
     EXPECT_FALSE(IsWindow(open)) << c.item << " " << c.how;
     EXPECT_TRUE(IsWindowEnabled(main()));
     EXPECT_FALSE(game().clock().running);  // the game stays paused
+    expectkeyboardhere(c.how);
+    give({{{VK_LEFT}}});
+    EXPECT_EQ(game().pairx, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -86,11 +106,52 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Closing{"m_topscores", L"Десятка лучших результатов", "button"},
         Closing{"m_topscores", L"Десятка лучших результатов", "escape"},
+        Closing{"m_topscores", L"Десятка лучших результатов", "altf4"},
         Closing{"m_colors", L"Цвета", "button"}, Closing{"m_colors", L"Цвета", "escape"},
         Closing{"m_colors", L"Цвета", "closebox"}, Closing{"m_keys", L"Клавиши", "button"},
-        Closing{"m_keys", L"Клавиши", "closebox"}, Closing{"m_rules", L"Правила", "enter"},
+        Closing{"m_keys", L"Клавиши", "altf4"}, Closing{"m_keys", L"Клавиши", "closebox"},
+        Closing{"m_rules", L"Правила", "enter"}, Closing{"m_rules", L"Правила", "closebox"},
+        Closing{"m_about", L"О программе", "escape"},
         Closing{"m_about", L"О программе", "closebox"}),
     [](const auto& info) { return std::string(info.param.item) + "_" + info.param.how; });
+
+// The colour dialog's keyboard starts on the first colour, where Space picks a colour.
+TEST_F(WindowsTest, ColoursOpenWithTheKeyboardOnTheFirstColour) {
+    menu("m_colors");
+    wchar_t text[8] = {};
+    GetWindowTextW(GetFocus(), text, 8);
+    EXPECT_EQ(std::wstring(text), L"1");
+}
+
+// The system's keys in the main window: F10 made a game key is the game's, and Alt still
+// opens the menu; one Esc closes a menu opened with the mouse and the keys are the game's.
+TEST_F(WindowsTest, F10BoundPlaysAndOneEscClosesAMenuOpenedWithTheMouse) {
+    menu("m_newgame");
+    RECT item{};
+    GetMenuItemRect(main(), GetMenu(main()), 0, &item);
+    give({{{VK_ESCAPE}, {VK_LEFT}, {VK_ESCAPE}, {VK_ESCAPE}},
+          {(item.left + item.right) / 2, (item.top + item.bottom) / 2}});
+    EXPECT_EQ(game().pairx, 1) << "Left went to the menu bar";
+
+    game().setkeys({VK_F10, VK_RIGHT, VK_UP, VK_DOWN});
+    give({{{VK_F10}, {VK_ESCAPE}, {VK_ESCAPE}}});
+    EXPECT_EQ(game().pairx, 0);
+    give({{{VK_MENU}, {VK_RIGHT}, {VK_ESCAPE}, {VK_ESCAPE}}});
+    EXPECT_EQ(game().pairx, 0) << "Alt opened no menu, and Right moved the pair";
+    expectkeyboardhere("the menus");
+}
+
+// A game under way pauses when the window is minimised and stays paused when it comes back.
+TEST_F(WindowsTest, MinimisedPausesTheGame) {
+    menu("m_newgame");
+    ShowWindow(main(), SW_MINIMIZE);
+    pump();
+    EXPECT_FALSE(game().clock().running);
+    ShowWindow(main(), SW_RESTORE);
+    pump();
+    EXPECT_FALSE(game().clock().running);
+    EXPECT_TRUE(IsWindowVisible(window->control("Command2")));
+}
 
 TEST_F(WindowsTest, KeysDialogCapturesKeysBeepsAtOthersAndSavesOnlyOnSave) {
     menu("m_keys");
@@ -135,14 +196,20 @@ TEST_F(WindowsTest, GameOverThroughToTheRecordsTable) {
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(title(table), L"Десятка лучших результатов");
     EXPECT_FALSE(IsWindowEnabled(main()));  // until the table closes
+    EXPECT_EQ(GetActiveWindow(), table);
     EXPECT_EQ(game().topname()[0], "Ваня");
     EXPECT_EQ(game().topscore()[0], 120);
     EXPECT_EQ(RegistryStore(storekey).read("TopScores", "Name 1"), "Ваня");  // on disk at once
-    SendMessageW(table, WM_COMMAND, IDCANCEL, 0);
-    pump();
+    Sleep(300);  // keys sooner than that after the game's end are thrown away
+    give({{{VK_ESCAPE}}});
+    EXPECT_FALSE(IsWindow(table));
     EXPECT_TRUE(IsWindowEnabled(main()));
     EXPECT_TRUE(IsWindowVisible(window->control("Command1")));  // idle again
     EXPECT_FALSE(game().display.pauseenabled);
+    expectkeyboardhere("the records table");
+    give({{{VK_F2}, {VK_LEFT}}});
+    EXPECT_TRUE(game().clock().running);
+    EXPECT_EQ(game().pairx, 1);
 }
 
 // Closing the main window with a qualifying game asks the name, then ends the program.
@@ -156,6 +223,8 @@ TEST_F(WindowsTest, ClosingWithAQualifyingGameAsksTheNameThenEnds) {
     EXPECT_FALSE(game().clock().running);
     const HWND over = window->openwindow();
     ASSERT_NE(over, nullptr);
+    // With the main window hidden, the prompt has a task bar button of its own.
+    EXPECT_TRUE(GetWindowLongPtrW(over, GWL_EXSTYLE) & WS_EX_APPWINDOW);
     SendMessageW(over, WM_COMMAND, IDOK, 0);
     MSG quit;
     EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));  // the end

@@ -47,7 +47,10 @@ void Window::create(HWND owner, HMENU menu) {
     registerclass();
     main_ = owner == nullptr;
     const DWORD style = main_ ? kMainStyle : kFormStyle;
-    const DWORD exstyle = main_ ? 0 : WS_EX_DLGMODALFRAME;
+    DWORD exstyle = main_ ? 0 : WS_EX_DLGMODALFRAME;
+    if (!main_ && !IsWindowVisible(owner)) {
+        exstyle |= WS_EX_APPWINDOW;  // its owner hidden, it stands in the task bar itself
+    }
     const UINT at = owner != nullptr ? GetDpiForWindow(owner) : GetDpiForSystem();
     RECT frame{0, 0, px(form_.width, at), px(form_.height, at)};
     AdjustWindowRectExForDpi(&frame, style, menu != nullptr, exstyle, at);
@@ -129,7 +132,7 @@ void Window::buildcontrols() {
                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)),
                                          GetModuleHandleW(nullptr), nullptr);
             children_.push_back({&c, i, child});
-            if (c.has(ui::kFocus)) {
+            if (c.has(ui::kFocus) && i == 0) {
                 SetFocus(child);
             }
         }

@@ -32,7 +32,8 @@ protected:
     explicit Window(const ui::Form& form) : form_(form) {}
 
     // The main window: a fixed frame that can be minimised; the others: fixed, with a close box
-    // only, owned by owner and centred over it, so that they never stand in the task bar.
+    // only, owned by owner and centred over it, so that they stand in the task bar only while
+    // their owner is hidden.
     void create(HWND owner, HMENU menu = nullptr);
 
     virtual LRESULT handle(UINT message, WPARAM w, LPARAM l);

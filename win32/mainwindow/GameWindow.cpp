@@ -24,6 +24,20 @@ bool iskey(UINT message) {
     return message >= WM_KEYFIRST && message <= WM_KEYLAST;
 }
 
+// The system keeps a menu opened with the mouse in the menu bar after one Esc, where the arrows
+// would walk the menus: as on the Linux program, one Esc gives the keys back to the game.
+bool mousemenu = false;
+
+LRESULT CALLBACK menufilter(int code, WPARAM w, LPARAM l) {
+    const auto* message = reinterpret_cast<const MSG*>(l);
+    if (code == MSGF_MENU && mousemenu && message->message == WM_KEYDOWN &&
+        message->wParam == VK_ESCAPE) {
+        EndMenu();
+        return TRUE;
+    }
+    return CallNextHookEx(nullptr, code, w, l);
+}
+
 }  // namespace
 
 GameWindow::GameWindow(SettingsStore& store, std::wstring soundfolder)
@@ -34,9 +48,11 @@ GameWindow::GameWindow(SettingsStore& store, std::wstring soundfolder)
     SetFocus(hwnd());
     UpdateWindow(hwnd());
     PostMessageW(hwnd(), kLoadSounds, 0, 0);
+    menufilter_ = SetWindowsHookExW(WH_MSGFILTER, &menufilter, nullptr, GetCurrentThreadId());
 }
 
 GameWindow::~GameWindow() {
+    UnhookWindowsHookEx(menufilter_);
     KillTimer(hwnd(), kTimer1);
     open_.clear();  // the windows over this one go first
     if (shortcuts_ != nullptr) {
@@ -316,6 +332,26 @@ LRESULT GameWindow::handle(UINT message, WPARAM w, LPARAM l) {
         case WM_KEYDOWN:
             form_.Form_KeyDown(static_cast<std::int64_t>(w), (l & (1L << 30)) != 0);
             return 0;
+        case WM_SYSKEYDOWN:
+        case WM_SYSKEYUP:
+            // F10 opens the menu bar, unless the player made it a game key; Alt still does.
+            if (w == VK_F10 && (l & (1L << 29)) == 0 && game().keys().has(VK_F10)) {
+                if (message == WM_SYSKEYDOWN) {
+                    form_.Form_KeyDown(VK_F10, (l & (1L << 30)) != 0);
+                }
+                return 0;
+            }
+            break;
+        case WM_SYSCOMMAND:
+            if ((w & 0xFFF0) == SC_MOUSEMENU || (w & 0xFFF0) == SC_KEYMENU) {
+                mousemenu = (w & 0xFFF0) == SC_MOUSEMENU;
+            }
+            break;
+        case WM_SIZE:
+            if (w == SIZE_MINIMIZED) {
+                form_.minimised();
+            }
+            break;
         case WM_TIMER:
             if (w == kTimer1) {
                 form_.Timer1_Timer();

@@ -60,6 +60,7 @@ private:
     std::unique_ptr<SoundEffects> sounds_;    // loaded after the first paint
     std::vector<const ui::MenuItem*> items_;  // by command id
     HACCEL shortcuts_ = nullptr;
+    HHOOK menufilter_ = nullptr;  // one Esc closes a menu opened with the mouse
     std::map<FormId, std::unique_ptr<Dialog>> open_;
     std::vector<std::unique_ptr<Dialog>> gone_;  // closed, deleted once their messages are done
     OverDialog* overform_ = nullptr;
