@@ -2,7 +2,8 @@
 # Sets up what is missing, builds the Linux program with AddressSanitizer and
 # UndefinedBehaviorSanitizer into build-tests/ and runs its whole test suite headless; then
 # cross-builds the Windows program into build-win32/, runs its suites under Wine on a private
-# X display and checks its installer and zip (tools/installcheck.sh).
+# X display, plays both programs with keys from the X server (tools/keyboardcheck.sh) and checks
+# the Windows installer and zip (tools/installcheck.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # The sound output is tested against a private PulseAudio server; the Windows program is built
@@ -24,6 +25,9 @@ if ! xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" ctest --test-dir build-win32
     exit 1
 fi
 grep -h -E '^[0-9]+: \[==========\] .* ran|^[0-9]+: \[  PASSED  \]|tests passed' build-win32/tests.log
+
+echo "== Keys from the X server after every window, with no window manager"
+tools/keyboardcheck.sh build-tests
 
 echo "== The Windows packages, installed and removed under Wine"
 tools/installcheck.sh
