@@ -244,7 +244,9 @@ void MainWindow::open(FormId id) {
     connect(window, &Form::unloaded, this, [this, id] { form_.unloaded(id); });
     if (!isVisible()) {
         // Asked as the main window closes: with it hidden, the name prompt is a window of its
-        // own in the window list, or another window could bury it for good.
+        // own in the window list, not a dialog of a hidden one, or another window could bury
+        // it for good.
+        window->setWindowFlags((window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Window);
         window->winId();
         window->windowHandle()->setTransientParent(nullptr);
     }

@@ -141,6 +141,7 @@ TEST_F(GameOverTest, ClosingWithAQualifyingGameAsksTheNameThenEnds) {
     EXPECT_TRUE(over->recordmode());
     // A window of its own in the window list, not one kept behind a hidden one.
     EXPECT_EQ(over->windowHandle()->transientParent(), nullptr);
+    EXPECT_EQ(over->windowType(), Qt::Window);
     QTest::keyClick(over, Qt::Key_Return);
     EXPECT_EQ(ended.count(), 1);
     EXPECT_EQ(stored("TopScores/Record 1"), "40");
