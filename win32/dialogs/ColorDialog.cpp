@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "Forms.h"
+#include "Late.h"
 
 ColorDialog::ColorDialog(Game& game, HWND owner, std::function<void()> unloaded)
     : Dialog(ui::colorform, owner, std::move(unloaded)), game_(game), col_(game.palette()) {
@@ -35,7 +36,8 @@ void ColorDialog::pickcolor(int index) {
     std::copy(std::begin(customcolors_), std::end(customcolors_), custom);
     pick.lpCustColors = custom;
     pick.Flags = 0;
-    if (ChooseColorW(&pick)) {
+    static const auto choosecolor = late<decltype(ChooseColorW)>(L"comdlg32.dll", "ChooseColorW");
+    if (choosecolor != nullptr && choosecolor(&pick)) {
         col_[index] = pick.rgbResult & 0xFFFFFF;
         std::copy(std::begin(custom), std::end(custom), customcolors_);
         InvalidateRect(hwnd(), nullptr, FALSE);

@@ -1,14 +1,13 @@
 #include "SoundEffects.h"
 
-#include <windows.h>
-// After windows.h, whose types it uses.
-#include <mmsystem.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
-SoundEffects::SoundEffects(const std::wstring& folder) {
+#include "Late.h"
+
+SoundEffects::SoundEffects(const std::wstring& folder)
+    : playsound_(late<decltype(PlaySoundW)>(L"winmm.dll", "PlaySoundW")) {
     for (const char* name : {"drop", "rotate", "got", "level", "gameover"}) {
         // Wide paths: a player's folder may well be named in Cyrillic.
         std::ifstream file(std::filesystem::path(folder) / (std::string(name) + ".wav"),
@@ -24,13 +23,15 @@ SoundEffects::SoundEffects(const std::wstring& folder) {
 }
 
 SoundEffects::~SoundEffects() {
-    PlaySoundW(nullptr, nullptr, 0);  // the memory a sound plays from goes with us
+    if (playsound_ != nullptr) {
+        playsound_(nullptr, nullptr, 0);  // the memory a sound plays from goes with us
+    }
 }
 
 void SoundEffects::play(std::string_view name) {
     const auto wave = waves_.find(std::string(name));
-    if (wave != waves_.end()) {
-        PlaySoundW(reinterpret_cast<LPCWSTR>(wave->second.data()), nullptr,
+    if (wave != waves_.end() && playsound_ != nullptr) {
+        playsound_(reinterpret_cast<LPCWSTR>(wave->second.data()), nullptr,
                    SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
     }
 }

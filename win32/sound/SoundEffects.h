@@ -1,5 +1,9 @@
 #pragma once
 
+#include <windows.h>
+// After windows.h, whose types it uses.
+#include <mmsystem.h>
+
 #include <map>
 #include <string>
 #include <string_view>
@@ -19,5 +23,7 @@ public:
     bool loaded(std::string_view name) const { return waves_.contains(std::string(name)); }
 
 private:
+    // The system's player, loaded with the sounds after the first paint, not at start.
+    decltype(&PlaySoundW) playsound_;
     std::map<std::string, std::vector<char>> waves_;
 };
