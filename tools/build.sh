@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Configures and builds the game, or the targets named: into build/, as a player runs it; with
 # --bench into build-bench/, optimised and with the benchmarks; with --windows the Windows program,
-# its tests and its start-up probes into build-win32/, cross-built with MinGW-w64. The scripts
-# here build through it.
+# its tests and its start-up probes into build-win32/, cross-built with MinGW-w64, where
+# TARVELO_WERROR=ON in the environment makes a warning fail it from then on (tools/test.sh sets
+# it). The scripts here build through it.
 #   tools/build.sh [--bench | --windows] [TARGET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,7 +16,7 @@ case ${1:-} in
 --windows)
     # The toolchain file is read only when the tree is first made: no warning when it is not.
     tree=(build-win32 -DCMAKE_TOOLCHAIN_FILE=win32/mingw-w64.cmake --no-warn-unused-cli
-        -DCMAKE_BUILD_TYPE=Release -DTARVELO_BENCH=ON)
+        -DCMAKE_BUILD_TYPE=Release -DTARVELO_BENCH=ON ${TARVELO_WERROR:+-DTARVELO_WERROR=$TARVELO_WERROR})
     shift
     ;;
 esac

@@ -10,7 +10,10 @@ cd "$(dirname "$0")/.."
 # with MinGW-w64 and GoogleTest's sources, run under Wine and packaged with NSIS.
 tools/setup.sh pulseaudio pulseaudio-utils g++-mingw-w64-x86-64-posix googletest wine wine64 \
     fonts-wine nsis xvfb xauth
-cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug -DTARVELO_SANITIZE=ON -DTARVELO_BENCH=ON >/dev/null
+# A warning fails these builds: a dropped break or an ignored result is a fault to mend.
+export TARVELO_WERROR=ON
+cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug -DTARVELO_SANITIZE=ON -DTARVELO_BENCH=ON \
+    -DTARVELO_WERROR=ON >/dev/null
 cmake --build build-tests -j"$(nproc)"
 (cd build-tests && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
 
