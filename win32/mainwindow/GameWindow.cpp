@@ -110,6 +110,11 @@ HWND GameWindow::openwindow() const {
     return last_ != nullptr && IsWindow(last_) ? last_ : nullptr;
 }
 
+const Window* GameWindow::opened(FormId form) const {
+    const auto window = open_.find(form);
+    return window != open_.end() ? window->second.get() : nullptr;
+}
+
 bool GameWindow::preprocess(MSG& message) {
     if (iskey(message.message) && static_cast<LONG>(message.time - keysfrom_) < 0) {
         return true;  // pressed as the game ended: meant for the game, not for the name

@@ -23,6 +23,8 @@ public:
     Game& game() { return form_.game(); }
     // The window opened over this one, while it is open.
     HWND openwindow() const;
+    // That form's window while it is open, as built from its description.
+    const Window* opened(FormId form) const;
     // The menu item's command, as its menu sends it.
     WPARAM commandid(std::string_view item, int index = 0) const;
 
