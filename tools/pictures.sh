@@ -5,19 +5,23 @@
 # so every run deals the same pairs and nothing falls: two runs of the same program give the same
 # pictures. With --wine, the Windows program under Wine, where the clock runs: the same windows,
 # not the same pixels.
-#   tools/pictures.sh [--wine] [--against DIR] [BUILD]
+#   tools/pictures.sh [--wine] [--against DIR | --accept DIR] [BUILD]
 # BUILD holds the program, by default build/ (build-win32/ with --wine), built first; the pictures
-# go to BUILD/pictures/. With --against, each is compared with the one of the same name in DIR,
-# and any pixel that differs fails.
+# go to BUILD/pictures/. With --against, each is compared with the one of the same name in DIR:
+# any pixel that differs fails, and NAME-diff.png beside the new picture shows where, in red.
+# With --accept, the pictures taken become DIR's, on purpose (tools/test.sh checks the Linux
+# program's against tests/pictures/).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 against=
+accept=
 build=
 wine=
 while [ $# -gt 0 ]; do
     case $1 in
     --against) against=$(cd "$2" && pwd) && shift 2 ;;
+    --accept) accept=$(mkdir -p "$2" && cd "$2" && pwd) && shift 2 ;;
     --wine) wine=yes && shift ;;
     *) build=$1 && shift ;;
     esac
@@ -55,6 +59,7 @@ else
     printf '[Options]\nAnimation=False\nSound=False\n' >"$work/config/Tarvelo/Tarvelo.conf"
     XDG_CONFIG_HOME=$work/config TZ=UTC FAKETIME="2026-12-08 12:00:00" \
         LD_PRELOAD="$(dpkg -L libfaketime | grep -m1 '/libfaketime.so.1$')" \
+        ASAN_OPTIONS=verify_asan_link_order=0 \
         QT_QPA_PLATFORM=xcb "$build/tarvelo" >"$work/game.log" 2>&1 &
 fi
 pids+=($!)
@@ -168,13 +173,28 @@ if [ -n "$against" ]; then
     differ=0
     for picture in "$out"/*.png; do
         name=${picture##*/}
+        if [ ! -e "$against/$name" ]; then
+            echo "  ${name%.png}: no reference"
+            differ=$((differ + 1))
+            continue
+        fi
         pixels=$(compare -metric AE "$picture" "$against/$name" null: 2>&1 || true)
         echo "  ${name%.png}: $pixels pixels differ"
-        [ "$pixels" = 0 ] || differ=$((differ + 1))
+        if [ "$pixels" != 0 ]; then
+            differ=$((differ + 1))
+            compare "$against/$name" "$picture" "$out/${name%.png}-diff.png" 2>/dev/null || true
+        fi
     done
     if [ "$differ" -gt 0 ]; then
-        echo "$differ picture(s) differ"
+        echo "$differ picture(s) differ: the new ones and their differences in red are in $out;"
+        echo "tools/pictures.sh --accept $against ${build#"$PWD"/} takes them on purpose"
         exit 1
     fi
     echo "Every picture is the same."
+fi
+if [ -n "$accept" ]; then
+    for picture in "$out"/*.png; do
+        [[ $picture == *-diff.png ]] || cp "$picture" "$accept/"
+    done
+    echo "Taken as the references in $accept."
 fi

@@ -17,6 +17,9 @@ cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug -DTARVELO_SANITIZE=ON -DTARVE
 cmake --build build-tests -j"$(nproc)"
 (cd build-tests && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
 
+echo "== The windows, against their reference pictures"
+tools/pictures.sh --against tests/pictures build-tests
+
 echo "== The Windows program, under Wine"
 tools/build.sh --windows
 # Wine draws the frames itself, with no window manager to wait for, and looks for no sound card.
