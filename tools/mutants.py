@@ -1,0 +1,149 @@
+#!/usr/bin/env python3
+"""Finds the suite's blind spots: puts one-line bugs (mutants) at seeded random lines of the
+program's own code, one at a time, rebuilds, runs the tests and says which bugs the suite let
+through. A tool for developers, not a gate of tools/test.sh.
+
+    tools/mutants.py [--count N] [--seed S] [--linux-only] [FOLDER...]
+
+Each mutant is one of: a comparison flipped (== and !=, < and >=, > and <=), an integer constant
+moved by one, a statement dropped, a condition or flag inverted (true and false, !x and x). A
+mutant that does not build is thrown away and another line is drawn. A mutant in win32/ is tested
+by the Windows suites under Wine; one in engine/ or ui/ by both; one in qt/ by the Linux suite.
+Uses the trees tools/test.sh made (build-tests/ and build-win32/); every file is restored after
+each mutant, and on any exit."""
+
+import argparse
+import os
+import random
+import re
+import subprocess
+import sys
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+FOLDERS = ["engine", "ui", "qt", "win32"]
+
+FLIPS = [("==", "!="), ("!=", "=="), ("<=", ">"), (">=", "<"), (" < ", " >= "), (" > ", " <= ")]
+
+
+def mutations(line):
+    """The one-line bugs this line can carry, as (what, new line)."""
+    code = line.split("//")[0]
+    found = []
+    for old, new in FLIPS:
+        at = code.find(old)
+        if at >= 0 and "<<" not in code and ">>" not in code and "->" not in code[at - 1:at + 3]:
+            found.append((f"'{old.strip()}' to '{new.strip()}'", line[:at] + new + line[at + len(old):]))
+    for match in re.finditer(r"(?<![\w.])(\d+)(?![\w.])", code):
+        value = int(match.group(1))
+        found.append((f"{value} to {value + 1}",
+                      line[:match.start()] + str(value + 1) + line[match.end():]))
+    for old, new in (("true", "false"), ("false", "true")):
+        match = re.search(rf"\b{old}\b", code)
+        if match:
+            found.append((f"{old} to {new}", line[:match.start()] + new + line[match.end():]))
+    match = re.search(r"(\(|&& |\|\| |return )!(?=\w)", code)
+    if match:
+        found.append(("a '!' dropped", line[:match.end() - 1] + line[match.end():]))
+    stripped = code.strip()
+    if stripped.endswith(";") and not re.match(r"(return|const |auto |int |bool |static |using |"
+                                               r"std::|[A-Z]\w* \w+[ ({=;])", stripped):
+        indent = line[:len(line) - len(line.lstrip())]
+        found.append(("the statement dropped", indent + "\n"))
+    return found
+
+
+def candidates(folders):
+    lines = []
+    for folder in folders:
+        for base, _, files in os.walk(os.path.join(ROOT, folder)):
+            for name in sorted(files):
+                if not name.endswith(".cpp") or name == "main.cpp":
+                    continue
+                path = os.path.join(base, name)
+                with open(path, encoding="utf-8") as f:
+                    for number, line in enumerate(f, 1):
+                        text = line.strip()
+                        if text and not text.startswith(("//", "#", "case ", "default:")):
+                            lines.append((path, number))
+    return sorted(lines)
+
+
+def run(command, log):
+    with open(log, "a", encoding="utf-8") as out:
+        return subprocess.run(command, cwd=ROOT, stdout=out, stderr=subprocess.STDOUT,
+                              shell=True).returncode == 0
+
+
+def suites(path, linux_only):
+    folder = os.path.relpath(path, ROOT).split(os.sep)[0]
+    linux = folder != "win32"
+    windows = folder != "qt" and not linux_only
+    return linux, windows
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--count", type=int, default=20)
+    parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--linux-only", action="store_true")
+    parser.add_argument("folders", nargs="*", default=FOLDERS)
+    args = parser.parse_args()
+    rng = random.Random(args.seed)
+    lines = candidates(args.folders)
+    if args.linux_only:
+        lines = [(p, n) for p, n in lines if not os.path.relpath(p, ROOT).startswith("win32")]
+    log = os.path.join(ROOT, "build-tests", "mutants.log")
+    open(log, "w").close()
+    wine = ("export WINEDLLOVERRIDES='mscoree,mshtml=;winealsa.drv,winepulse.drv=' && "
+            "xvfb-run -a -s '-screen 0 1024x768x24 -dpi 96' ctest --test-dir build-win32")
+    killed, survived, tried = [], [], 0
+    while len(killed) + len(survived) < args.count and tried < 20 * args.count:
+        tried += 1
+        path, number = rng.choice(lines)
+        with open(path, encoding="utf-8") as f:
+            original = f.read()
+        text = original.splitlines(keepends=True)
+        options = mutations(text[number - 1])
+        if not options:
+            continue
+        what, new = rng.choice(options)
+        where = f"{os.path.relpath(path, ROOT)}:{number}"
+        text[number - 1] = new
+        linux, windows = suites(path, args.linux_only)
+        try:
+            with open(path, "w", encoding="utf-8") as f:
+                f.write("".join(text))
+            with open(log, "a", encoding="utf-8") as out:
+                out.write(f"\n==== {where}: {what}\n")
+            built = (not linux or run("cmake --build build-tests -j2", log)) and \
+                (not windows or run("TARVELO_WERROR=ON tools/build.sh --windows", log))
+            if not built:
+                # Killed by the compiler when warnings are errors; a mutant that is not C++ at
+                # all (a dropped declaration) is drawn again.
+                if run(f"tail -n 40 {log} | grep -q -- '-Werror='", log):
+                    killed.append((where, what, "the build (a warning)"))
+                    print(f"  killed    {where}: {what}, by the build", flush=True)
+                continue
+            passed = (not linux or run("cd build-tests && QT_QPA_PLATFORM=offscreen "
+                                       "ctest -j2 --timeout 120", log)) and \
+                (not windows or run(wine, log))
+            if passed:
+                survived.append((where, what))
+                print(f"  SURVIVED  {where}: {what}", flush=True)
+            else:
+                killed.append((where, what, "the tests"))
+                print(f"  killed    {where}: {what}", flush=True)
+        finally:
+            with open(path, "w", encoding="utf-8") as f:
+                f.write(original)
+    # The trees as the code is again.
+    run("cmake --build build-tests -j2", log)
+    if not args.linux_only:
+        run("TARVELO_WERROR=ON tools/build.sh --windows", log)
+    print(f"{len(killed)} killed, {len(survived)} survived of {len(killed) + len(survived)} "
+          f"(seed {args.seed}); the builds and runs are in {os.path.relpath(log, ROOT)}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
