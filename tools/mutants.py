@@ -5,7 +5,8 @@ through. A tool for developers, not a gate of tools/test.sh.
 
     tools/mutants.py [--count N] [--seed S] [--linux-only] [FOLDER...]
 
-Each mutant is one of: a comparison flipped (== and !=, < and >=, > and <=), an integer constant
+The suites are those of tools/test.sh: the Linux tests and the reference pictures, the Windows
+tests under Wine. Each mutant is one of: a comparison flipped (== and !=, < and >=, > and <=), an integer constant
 moved by one, a statement dropped, a condition or flag inverted (true and false, !x and x). A
 mutant that does not build is thrown away and another line is drawn. A mutant in win32/ is tested
 by the Windows suites under Wine; one in engine/ or ui/ by both; one in qt/ by the Linux suite.
@@ -126,7 +127,8 @@ def main():
                 continue
             passed = (not linux or run("cd build-tests && QT_QPA_PLATFORM=offscreen "
                                        "ctest -j2 --timeout 120", log)) and \
-                (not windows or run(wine, log))
+                (not linux or run("tools/pictures.sh --against tests/pictures build-tests", log)) \
+                and (not windows or run(wine, log))
             if passed:
                 survived.append((where, what))
                 print(f"  SURVIVED  {where}: {what}", flush=True)

@@ -231,3 +231,12 @@ TEST_F(WindowsTest, ClosingWithAQualifyingGameAsksTheNameThenEnds) {
     EXPECT_EQ(RegistryStore(storekey).read("TopScores", "Record 1"), "40");
     EXPECT_EQ(RegistryStore(storekey).read("TopScores", "Name 1"), "Anonymous");
 }
+
+// A plain close saves the options and ends the program with status 0, as scripts expect.
+TEST_F(WindowsTest, ClosingWithoutAGameSavesAndEndsWithStatusZero) {
+    SendMessageW(main(), WM_CLOSE, 0, 0);
+    MSG quit;
+    ASSERT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(quit.wParam, 0u);
+    EXPECT_EQ(RegistryStore(storekey).read("Options", "Level"), "1");
+}
