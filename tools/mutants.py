@@ -127,8 +127,11 @@ def main():
                 continue
             passed = (not linux or run("cd build-tests && QT_QPA_PLATFORM=offscreen "
                                        "ctest -j2 --timeout 120", log)) and \
-                (not linux or run("tools/pictures.sh --against tests/pictures build-tests", log)) \
-                and (not windows or run(wine, log))
+                (not linux or run("tools/pictures.sh --against tests/pictures/linux build-tests",
+                                  log)) and \
+                (not windows or run(wine, log)) and \
+                (not windows or run("tools/pictures.sh --wine --against tests/pictures/wine "
+                                    "build-win32", log))
             if passed:
                 survived.append((where, what))
                 print(f"  SURVIVED  {where}: {what}", flush=True)

@@ -3,14 +3,15 @@
 # idle, in play and paused, the records, colours, keys, rules and about windows, the game-over
 # window with a record and the records after it. The Linux program's clock is frozen (faketime),
 # so every run deals the same pairs and nothing falls: two runs of the same program give the same
-# pictures. With --wine, the Windows program under Wine, where the clock runs: the same windows,
-# not the same pixels.
+# pictures. With --wine, the Windows program under Wine, its time of day frozen, so it deals the
+# same pairs, while Wine's timers run: the game is paused as it starts, and the pictures are the
+# same from run to run there too.
 #   tools/pictures.sh [--wine] [--against DIR | --accept DIR] [BUILD]
 # BUILD holds the program, by default build/ (build-win32/ with --wine), built first; the pictures
 # go to BUILD/pictures/. With --against, each is compared with the one of the same name in DIR:
 # any pixel that differs fails, and NAME-diff.png beside the new picture shows where, in red.
-# With --accept, the pictures taken become DIR's, on purpose (tools/test.sh checks the Linux
-# program's against tests/pictures/).
+# With --accept, the pictures taken become DIR's, on purpose (tools/test.sh checks both programs'
+# against tests/pictures/linux/ and tests/pictures/wine/).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -53,7 +54,11 @@ if [ -n "$wine" ]; then
     tools/wine.sh reg add "$key" /v Sound /t REG_SZ /d False /f >/dev/null
     # Frames drawn by Wine, as Windows draws them, with no window manager to wait for.
     tools/wine.sh reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null
-    tools/wine.sh "$build/tarvelo.exe" >"$work/game.log" 2>&1 &
+    # The time of day stands still, so every run deals the same pairs; Wine's timers run on.
+    wineserver -k 2>/dev/null || true
+    TZ=UTC FAKETIME="2026-12-08 12:00:00" DONT_FAKE_MONOTONIC=1 \
+        LD_PRELOAD="$(dpkg -L libfaketime | grep -m1 '/libfaketime.so.1$')" \
+        tools/wine.sh "$build/tarvelo.exe" >"$work/game.log" 2>&1 &
 else
     mkdir -p "$work/config/Tarvelo"
     printf '[Options]\nAnimation=False\nSound=False\n' >"$work/config/Tarvelo/Tarvelo.conf"
@@ -116,7 +121,12 @@ button() { # title, x, y
 wait_window Tarvelo
 echo "Pictures:"
 shot 01-main-idle
-key F2 Left Up
+if [ -n "$wine" ]; then
+    # Wine's timers run: paused before the first tick, the pair stands where the keys put it.
+    key F2 p Left Up
+else
+    key F2 Left Up
+fi
 shot 02-main-play
 key p
 shot 03-main-paused

@@ -17,8 +17,8 @@ cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug -DTARVELO_SANITIZE=ON -DTARVE
 cmake --build build-tests -j"$(nproc)"
 (cd build-tests && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
 
-echo "== The windows, against their reference pictures"
-tools/pictures.sh --against tests/pictures build-tests
+echo "== The Linux program's windows, against their reference pictures"
+tools/pictures.sh --against tests/pictures/linux build-tests
 
 echo "== The Windows program, under Wine"
 tools/build.sh --windows
@@ -31,6 +31,9 @@ if ! xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" ctest --test-dir build-win32
     exit 1
 fi
 grep -h -E '^[0-9]+: \[==========\] .* ran|^[0-9]+: \[  PASSED  \]|tests passed' build-win32/tests.log
+
+echo "== The Windows program's windows under Wine, against their reference pictures"
+tools/pictures.sh --wine --against tests/pictures/wine build-win32
 
 echo "== Keys from the X server after every window, with no window manager"
 tools/keyboardcheck.sh build-tests
