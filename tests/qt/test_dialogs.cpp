@@ -282,6 +282,11 @@ TEST_F(ColorsTest, NewColoursShowAsTheEngineDrawsAgain) {
     EXPECT_EQ(game().display.ball[game().pairy * 6 + game().pairx].color, 0x001E140Au);
 }
 
+// Qt's own windows, the colour picker among them, speak the game's language.
+TEST(QtsOwnDialogs, AreInRussian) {
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Отмена");
+}
+
 TEST(ColorRef, PacksRedInTheLowByte) {
     EXPECT_EQ(colorref(QColor(207, 56, 48)), 0x003038CFu);
     EXPECT_EQ(colorref(0x006FFFFF), QColor(255, 255, 111));

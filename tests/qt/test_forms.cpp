@@ -34,6 +34,7 @@ protected:
                 const std::optional<bool> state = stateshown(game(), form, c, i, recordmode);
                 // A control hidden with nothing to show it is lost to the player.
                 EXPECT_TRUE(state.has_value() || !c.has(ui::kHidden));
+                EXPECT_LE(client->findChildren<QWidget*>(controlname(c, i)).size(), 1);
                 auto* widget = client->findChild<QWidget*>(controlname(c, i));
                 if (widget == nullptr) {
                     continue;  // painted by the window itself: its pictures show it

@@ -124,8 +124,18 @@ protected:
         SendMessageW(button, BM_CLICK, 0, 0);
         pump();
     }
-    // The system gives the keyboard to the main window: active, in front, with the focus.
+    // The system gives the keyboard to the main window: active, in front, with the focus, and
+    // no window of ours left open over it.
     void expectkeyboardhere(const char* after) const {
+        int others = 0;
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND hwnd, LPARAM count) {
+                *reinterpret_cast<int*>(count) += IsWindowVisible(hwnd) ? 1 : 0;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&others));
+        EXPECT_EQ(others, 1) << after;
         EXPECT_EQ(GetActiveWindow(), main()) << after;
         EXPECT_EQ(GetForegroundWindow(), main()) << after;
         EXPECT_EQ(GetFocus(), main()) << after;
