@@ -1,0 +1,126 @@
+// The main window's client as the player sees it during a game, frame by frame, against the
+// pictures in tests/pictures/frames/. Exact: the suite renders offscreen with the machine's own
+// fonts. A picture that differs is written to the build's pictures/ folder with NAME-diff.png
+// beside it (differing pixels in red); TARVELO_ACCEPT_PICTURES=1 takes the new ones on purpose.
+#include <QDir>
+#include <QImage>
+#include <vector>
+
+#include "BoardPicture.h"
+#include "GuiTest.h"
+
+namespace {
+
+struct Frame {
+    QImage picture;
+    int milliseconds;
+};
+
+// The main window, keeping a picture of its client at every step of a blink.
+class FilmedWindow : public MainWindow {
+public:
+    using MainWindow::MainWindow;
+    std::vector<Frame> frames;
+
+    void blinkstep(int milliseconds) override {
+        MainWindow::blinkstep(milliseconds);
+        frames.push_back({centralWidget()->grab().toImage(), milliseconds});
+    }
+};
+
+// Empty when the picture is its reference.
+std::string against(const QImage& taken, const char* name) {
+    const QString reference = QStringLiteral(TARVELO_PICTURES_DIR "/%1.png").arg(name);
+    const QImage image = taken.convertToFormat(QImage::Format_RGB32);
+    if (qEnvironmentVariableIntValue("TARVELO_ACCEPT_PICTURES") == 1) {
+        image.save(reference);
+        return {};
+    }
+    const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
+    if (expected == image) {
+        return {};
+    }
+    QDir().mkpath("pictures");
+    image.save(QStringLiteral("pictures/%1.png").arg(name));
+    int differ = 0;
+    if (expected.size() == image.size()) {
+        QImage diff = image.convertToFormat(QImage::Format_Grayscale8)
+                          .convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixel(x, y) != expected.pixel(x, y)) {
+                    diff.setPixel(x, y, qRgb(255, 0, 0));
+                    ++differ;
+                }
+            }
+        }
+        diff.save(QStringLiteral("pictures/%1-diff.png").arg(name));
+    }
+    return std::string(name) + ": " + std::to_string(differ) + " pixels differ (sizes " +
+           std::to_string(image.width()) + "x" + std::to_string(image.height()) + " and " +
+           std::to_string(expected.width()) + "x" + std::to_string(expected.height()) +
+           "), see pictures/ in the build";
+}
+
+}  // namespace
+
+class PicturesTest : public GuiTest {
+protected:
+    FilmedWindow* filmed = nullptr;
+
+    PicturesTest() {
+        window.reset();
+        auto w = std::make_unique<FilmedWindow>(*store);
+        filmed = w.get();
+        window = std::move(w);
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    QImage client() const { return window->centralWidget()->grab().toImage(); }
+};
+
+// A laid-out board, the 100th group blinking away and the level-up message blinking after it.
+TEST_F(PicturesTest, TheWellInPlayAndEveryBlinkFrame) {
+    game().setanim(true);
+    key(Qt::Key_F2);
+    setrows(game(), {
+                        "3...2.",
+                        "3.1.24",
+                        "421432",
+                    });
+    game().display.col = 99;
+    game().display.perc = ui::mainform["percfull"].place.width * 0.99;
+    game().display.score = 1234;
+    game().paircolor1 = game().paircolor2 = 1;
+    game().nextcolor = {3, 4};
+    game().display.next = {game().palette()[3], game().palette()[4]};
+    game().pairx = 3;
+    game().pairdir = 1;  // lying, ball 2 on the left: both markers
+    game().drawboard();
+    game().showpair();
+    window->render();
+    EXPECT_EQ(against(client(), "board"), "");
+
+    // Upright over column 2: with the two ones there, four.
+    game().pairx = 2;
+    game().pairdir = 0;
+    game().showpair();
+    key(Qt::Key_Down);
+    ASSERT_EQ(filmed->frames.size(), 15u);
+    for (std::size_t i = 0; i < 15; ++i) {
+        EXPECT_EQ(filmed->frames[i].milliseconds, i < 7 ? 75 : 100) << "frame " << i;
+    }
+    const auto& f = filmed->frames;
+    for (std::size_t i = 2; i < 7; ++i) {
+        EXPECT_TRUE(f[i].picture == f[i - 2].picture) << "frame " << i;
+    }
+    for (std::size_t i = 9; i < 15; ++i) {
+        EXPECT_TRUE(f[i].picture == f[i - 2].picture) << "frame " << i;
+    }
+    EXPECT_EQ(against(f[0].picture, "blink-hidden"), "");
+    EXPECT_EQ(against(f[1].picture, "blink-shown"), "");
+    EXPECT_EQ(against(f[7].picture, "levelup-shown"), "");
+    EXPECT_EQ(against(f[8].picture, "levelup-hidden"), "");
+    EXPECT_EQ(game().display.level, 2);
+}
