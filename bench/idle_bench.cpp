@@ -76,7 +76,7 @@ int main(int argc, char* argv[]) {
     QEventLoop loop;
     QTimer::singleShot(1500, &loop, &QEventLoop::quit);
     loop.exec();
-    window.playsound("rotate");
+    window.playsound(ui::Sound::rotate);
 
     std::printf("%-34s %10s %14s\n", "state (5 s each)", "CPU (ms)", "wake-ups / s");
     measure("idle", seconds);

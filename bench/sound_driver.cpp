@@ -16,13 +16,14 @@ namespace {
 class TimedWindow : public MainWindow {
 public:
     using MainWindow::MainWindow;
-    void playsound(std::string_view name) override {
+    void playsound(ui::Sound sound) override {
+        const std::string_view name = ui::soundname(sound);
         timespec now{};
         clock_gettime(CLOCK_REALTIME, &now);
         std::printf("%.6f %.*s\n", static_cast<double>(now.tv_sec) + now.tv_nsec / 1e9,
                     static_cast<int>(name.size()), name.data());
         std::fflush(stdout);
-        MainWindow::playsound(name);
+        MainWindow::playsound(sound);
     }
 };
 
@@ -68,9 +69,9 @@ int main(int argc, char* argv[]) {
     }
     game.keydown(game.keys().drop);  // the well is full
     wait(2000);
-    window.playsound("level");
+    window.playsound(ui::Sound::level);
     wait(250);
-    window.playsound("rotate");  // cuts the level-up sound off
+    window.playsound(ui::Sound::rotate);  // cuts the level-up sound off
     wait(1000);
     return 0;
 }

@@ -64,7 +64,10 @@ public:
     const std::array<std::int32_t, 10>& topscore() const { return topscore_; }
     const std::array<std::string, 10>& topname() const { return topname_; }
 
-    const Clock& clock() const { return clock_; }              // Timer1
+    const Clock& clock() const { return clock_; }  // Timer1
+    // The blink's own timer: runs only while a group or the level-up message blinks, and
+    // Timer1 stands meanwhile.
+    const Clock& blinkclock() const { return blink_.clock; }
     const std::vector<Cell>& group() const { return group_; }  // the last collected, flood order
 
     // Starting, pausing and the main window's commands.
@@ -78,10 +81,11 @@ public:
     // A key went down; repeat when the system repeats a held key.
     void keydown(std::int64_t code, bool repeat = false);
 
-    // Falling and landing.
+    // Falling and landing. A landing that blinks goes on at each tick of the blink's clock.
     void newpair();
     int tick();
     void landpair();
+    void blinktick();
     void drawboard();
 
     // The player's moves.
@@ -91,7 +95,8 @@ public:
     void droppair();
     void showpair();
 
-    // Groups, scoring and the end of a game.
+    // Groups, scoring and the end of a game. removegroups reports a group found; when it blinks,
+    // its removal waits for the blink to end.
     int removegroups();
     void markgroup(int x, int y);
     void gameover();
@@ -123,8 +128,12 @@ private:
     Cell ball2() const;
     bool free(int x, int y) const;
     int randomcolor();
+    void removegroup();
     void progress();
     void levelup(int level);
+    void endlanding();
+    void startblink(bool level, int frames, int milliseconds);
+    void toggleblink();
     void placerecord(std::int64_t score, const std::string& name);
     void mergerecords(const SettingsStore& store);
     static void readrecords(const SettingsStore& store, std::array<std::int32_t, 10>& scores,
@@ -137,6 +146,15 @@ private:
     bool landing_ = false;
     bool over_ = false;
     Clock clock_;
+    // A blink under way: the group's balls or the level-up message, the frames still to show,
+    // and whether Timer1 ran before it.
+    struct Blink {
+        enum class What { none, group, level } what = What::none;
+        int frames = 0;
+        bool ran = false;
+        int level = 0;  // reached, set once the message has blinked
+        Clock clock{false, 0};
+    } blink_;
     std::vector<Cell> group_;
     bool sound_ = true;
     bool anim_ = true;

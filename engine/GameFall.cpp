@@ -51,15 +51,15 @@ int Game::tick() {
     const Cell b2 = ball2();
     board[pairx][pairy] = static_cast<std::int16_t>(paircolor1);
     board[b2.x][b2.y] = static_cast<std::int16_t>(paircolor2);
-    landing_ = true;
     landpair();
-    newpair();
-    landing_ = false;
     return 0;
 }
 
+// Settles, repaints and removes until no group is left, then deals the next pair; a blink
+// stops it, and blinktick goes on with it once the blink is over.
 void Game::landpair() {
-    for (;;) {
+    landing_ = true;
+    while (blink_.what == Blink::What::none) {
         bool moved = true;
         while (moved) {
             moved = false;
@@ -75,9 +75,15 @@ void Game::landpair() {
         }
         drawboard();
         if (removegroups() != 1) {
+            endlanding();
             return;
         }
     }
+}
+
+void Game::endlanding() {
+    newpair();
+    landing_ = false;
 }
 
 void Game::drawboard() {

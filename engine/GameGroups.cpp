@@ -24,20 +24,17 @@ int Game::removegroups() {
         return 0;
     }
     if (sound_) {
-        host_.playsound("got");
+        host_.playsound(ui::Sound::got);
     }
     if (anim_) {
-        const bool ran = clock_.running;
-        setclock(false);
-        for (int step = 0; step < 7; ++step) {
-            for (const Cell& c : group_) {
-                auto& ball = display.ball[c.y * kColumns + c.x];
-                ball.visible = !ball.visible;
-            }
-            host_.blinkstep(75);
-        }
-        setclock(ran);  // a game paused before the drop stays paused
+        startblink(false, 7, 75);
+    } else {
+        removegroup();
     }
+    return 1;
+}
+
+void Game::removegroup() {
     for (const Cell& c : group_) {
         board[c.x][c.y] = 0;
     }
@@ -45,7 +42,6 @@ int Game::removegroups() {
     display.score += n * n;
     display.col += 1;
     progress();
-    return 1;
 }
 
 void Game::markgroup(int x, int y) {
@@ -87,22 +83,62 @@ void Game::progress() {
 
 void Game::levelup(int level) {
     if (sound_) {
-        host_.playsound("level");
+        host_.playsound(ui::Sound::level);
     }
     display.info = ui::levelmessage(level);
-    const bool ran = clock_.running;
+    blink_.level = level;
+    startblink(true, 8, 100);
+}
+
+// A blink shows its first frame now and one more at each tick of its clock but the last, which
+// ends it. Timer1 stands meanwhile: a game paused before the drop stays paused.
+void Game::startblink(bool level, int frames, int milliseconds) {
+    blink_.what = level ? Blink::What::level : Blink::What::group;
+    blink_.frames = frames;
+    blink_.ran = clock_.running;
     setclock(false);
-    for (int step = 0; step < 8; ++step) {
+    blink_.clock = {true, milliseconds};
+    host_.clockchanged();
+    toggleblink();
+}
+
+void Game::toggleblink() {
+    if (blink_.what == Blink::What::level) {
         display.infovisible = !display.infovisible;
-        host_.blinkstep(100);
+        return;
     }
-    setclock(ran);
-    setlevel(level);
+    for (const Cell& c : group_) {
+        auto& ball = display.ball[c.y * kColumns + c.x];
+        ball.visible = !ball.visible;
+    }
+}
+
+void Game::blinktick() {
+    if (blink_.what == Blink::What::none) {
+        return;
+    }
+    if (--blink_.frames > 0) {
+        toggleblink();
+        return;
+    }
+    const Blink::What ended = blink_.what;
+    blink_.what = Blink::What::none;
+    blink_.clock.running = false;
+    host_.clockchanged();
+    setclock(blink_.ran);
+    if (ended == Blink::What::group) {
+        removegroup();  // which may start the level-up's blink
+    } else {
+        setlevel(blink_.level);
+    }
+    if (landing_) {
+        landpair();
+    }
 }
 
 void Game::gameover() {
     if (sound_) {
-        host_.playsound("gameover");
+        host_.playsound(ui::Sound::gameover);
     }
     setclock(false);
     over_ = true;

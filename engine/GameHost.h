@@ -1,22 +1,19 @@
 #pragma once
 
-#include <string_view>
+#include "Sounds.h"
 
-// The engine's only way out to the window system. The main window implements it;
-// tests use a fake, so blinks cost no real time.
+// The engine's only way out to the window system. The main window implements it; tests use a
+// fake, which moves the clocks by hand.
 class GameHost {
 public:
     virtual ~GameHost() = default;
 
-    // Plays one of "drop", "rotate", "got", "level", "gameover". Callers check the Sound option.
-    virtual void playsound(std::string_view name) = 0;
+    // Callers check the Sound option.
+    virtual void playsound(ui::Sound sound) = 0;
 
-    // Timer1 was started, stopped or given a new period; the host follows Game::clock.
+    // Timer1 or the blink's timer was started, stopped or given a new period; the host follows
+    // Game::clock and Game::blinkclock.
     virtual void clockchanged() = 0;
-
-    // One frame of a blink: show the display as it stands, let pending events other than
-    // user input run, then wait.
-    virtual void blinkstep(int milliseconds) = 0;
 
     // The game has ended: disable the main window and open the game-over window.
     virtual void opengameover(bool record) = 0;

@@ -41,7 +41,7 @@ void Game::rotatepair() {
         return;
     }
     if (sound_) {
-        host_.playsound("rotate");  // also when the turn is refused
+        host_.playsound(ui::Sound::rotate);  // also when the turn is refused
     }
     const Turn& turn = kTurns[pairdir];
     bool allowed = pairdir != 1 || pairy != 0;
@@ -59,7 +59,7 @@ void Game::droppair() {
         return;
     }
     if (sound_) {
-        host_.playsound("drop");
+        host_.playsound(ui::Sound::drop);
     }
     while (tick() == 1) {
     }

@@ -7,25 +7,42 @@ MainForm::MainForm(MainHost& host, SettingsStore& store, std::function<double()>
 
 void MainForm::Timer1_Timer() {
     game_.tick();
-    afterinput();
+    shown();
+}
+
+void MainForm::blink_Timer() {
+    game_.blinktick();
+    shown();
 }
 
 void MainForm::Form_KeyDown(std::int64_t code, bool repeat) {
+    if (!now([=, this] { Form_KeyDown(code, repeat); }) || over_ != Over::none) {
+        return;
+    }
     game_.keydown(code, repeat);
-    afterinput();
+    shown();
 }
 
 void MainForm::Command1_Click() {
+    if (!now([this] { Command1_Click(); }) || over_ != Over::none) {
+        return;
+    }
     game_.start();
-    host_.render();
+    shown();
 }
 
 void MainForm::Command2_Click() {
+    if (!now([this] { Command2_Click(); }) || over_ != Over::none) {
+        return;
+    }
     game_.resume();
-    host_.render();
+    shown();
 }
 
 void MainForm::menu(ui::Command command, int index) {
+    if (!now([=, this] { menu(command, index); }) || over_ != Over::none) {
+        return;
+    }
     switch (command) {
         case ui::Command::NewGame:
             game_.restart();
@@ -61,7 +78,25 @@ void MainForm::menu(ui::Command command, int index) {
             openform(FormId::about);
             return;
     }
+    shown();
+}
+
+// Input waits while a landing blinks; its end runs what waited, each as it would have run then.
+bool MainForm::now(std::function<void()> input) {
+    if (!game_.landing()) {
+        return true;
+    }
+    waiting_.push_back(std::move(input));
+    return false;
+}
+
+void MainForm::shown() {
     host_.render();
+    while (!game_.landing() && !waiting_.empty()) {
+        auto input = std::move(waiting_.front());
+        waiting_.erase(waiting_.begin());
+        input();
+    }
 }
 
 // Every window from the menu: a running game pauses, the main window is disabled, and the
@@ -69,7 +104,8 @@ void MainForm::menu(ui::Command command, int index) {
 void MainForm::openform(FormId form) {
     game_.pausefordialog();
     host_.render();
-    enablemain(false);  // before the window exists, which must not be disabled with it
+    over_ = Over::window;
+    host_.enablemain(false);  // before the window exists, which must not be disabled with it
     if (form == FormId::topscores) {
         opentopscores();
     } else {
@@ -84,90 +120,71 @@ void MainForm::opentopscores() {
 }
 
 void MainForm::opengameover(bool record) {
-    enablemain(false);
-    showoverform(record);
-    endinglanding_ = true;
-}
-
-void MainForm::showoverform(bool record) {
-    if (!overformopen_) {
-        overformopen_ = true;
-        host_.open(FormId::overform);
-    }
-    recordmode_ = record;
+    over_ = record ? Over::record : Over::gameover;
+    host_.enablemain(false);
+    host_.open(FormId::overform);
     host_.setrecordmode(record);
-}
-
-// After a clock tick or a key: what waited for the landing to end is done now.
-void MainForm::afterinput() {
-    if (!game_.landing() && pausewaiting_) {
-        pausewaiting_ = false;
-        game_.pausefordialog();
-    }
-    host_.render();
-    if (game_.landing()) {
-        return;
-    }
-    if (endinglanding_) {
-        endinglanding_ = false;
-        host_.holdkeys();
-    }
-    if (closewaiting_) {
-        closewaiting_ = false;
-        host_.closemain();
-    }
+    host_.holdkeys(kKeyBlackout);
 }
 
 bool MainForm::Form_Unload() {
     if (game_.landing()) {
-        closewaiting_ =
-            true;  // as keys do, it waits for the landing; then it acts as it would then
+        waiting_.push_back([this] {
+            if (over_ == Over::none) {
+                host_.closemain();  // which asks again
+            }
+        });
         return false;
     }
-    if (!mainenabled_) {
+    if (over_ != Over::none) {
         return false;  // a window of ours is open over it and must be closed first
     }
     game_.savesettings(store_);
     if (game_.display.pauseenabled && game_.qualifies()) {
         game_.setclock(false);  // the record offered is the score shown
         host_.render();
-        mainhidden_ = true;
+        over_ = Over::closing;
         host_.hidemain();
-        showoverform(true);
+        host_.open(FormId::overform);
+        host_.setrecordmode(true);
         return false;
     }
     return true;
 }
 
 void MainForm::overform_Ok(const std::string& name) {
-    game_.storerecord(store_, name);
+    if (over_ == Over::record || over_ == Over::closing) {
+        game_.storerecord(store_, name);
+    }
 }
 
 void MainForm::unloaded(FormId form) {
     if (form != FormId::overform) {
-        enablemain(true);
+        over_ = Over::none;
+        host_.enablemain(true);
         host_.render();
         return;
     }
-    overformopen_ = false;
-    if (mainhidden_) {
-        // The record offered at closing: the run ends here.
-        game_.savesettings(store_);
-        host_.endprogram();
-        return;
-    }
-    if (recordmode_) {
-        opentopscores();  // it enables the main window when it closes
-    } else {
-        enablemain(true);
+    switch (over_) {
+        case Over::closing:  // the record offered at closing: the run ends here
+            game_.savesettings(store_);
+            host_.endprogram();
+            return;
+        case Over::record:
+            over_ = Over::window;
+            opentopscores();  // it enables the main window when it closes
+            break;
+        default:
+            over_ = Over::none;
+            host_.enablemain(true);
+            break;
     }
     game_.resetidle();
     host_.render();
 }
 
 void MainForm::minimised() {
-    if (game_.landing()) {
-        pausewaiting_ = true;
+    if (!now([this] { minimised(); })) {
         return;
     }
     game_.pausefordialog();
@@ -181,9 +198,4 @@ void MainForm::savesettings() {
 void MainForm::exitprogram() {
     savesettings();
     host_.endprogram();
-}
-
-void MainForm::enablemain(bool enabled) {
-    mainenabled_ = enabled;
-    host_.enablemain(enabled);
 }

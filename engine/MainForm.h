@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <string_view>
+#include <vector>
 
 #include "Game.h"
 #include "GameHost.h"
@@ -18,10 +18,10 @@ class MainHost {
 public:
     virtual ~MainHost() = default;
 
-    // As GameHost: the sounds, Timer1 following Game::clock(), one frame of a blink.
-    virtual void playsound(std::string_view name) = 0;
+    // As GameHost: the sounds; Timer1 and the blink's timer following Game::clock() and
+    // Game::blinkclock(), their ticks told to MainForm::Timer1_Timer and MainForm::blink_Timer.
+    virtual void playsound(ui::Sound sound) = 0;
     virtual void clockchanged() = 0;
-    virtual void blinkstep(int milliseconds) = 0;
 
     // Shows the game's state in the main window: counters, buttons, well, menu check marks.
     virtual void render() = 0;
@@ -35,23 +35,38 @@ public:
     virtual void hidemain() = 0;
     // Closes the main window as its close box does, which asks Form_Unload again.
     virtual void closemain() = 0;
-    // Keys pressed as a game ended reach no window for a moment: they were meant for the game.
-    virtual void holdkeys() = 0;
+    // Keys pressed for this long from now reach no window: they were meant for the game.
+    virtual void holdkeys(int milliseconds) = 0;
     // Ends the program at once.
     virtual void endprogram() = 0;
 };
 
 // The main window's handlers and what happens between the windows, whatever the toolkit:
 // starting and pausing, the menu's commands, the windows opened over the main one, game over
-// and records, closing and the end of the program.
+// and records, closing and the end of the program. Input that arrives while a landing blinks
+// waits for it to end and then acts, in order, on the next pair.
 class MainForm : private GameHost {
 public:
+    // What stands over the main window.
+    enum class Over {
+        none,      // nothing: the main window takes input
+        window,    // a window from the menu, or the records after a record
+        gameover,  // the game-over window, no record
+        record,    // the game-over window asking the name for a record
+        closing,   // the name asked as the main window closed; the program then ends
+    };
+    // Keys pressed as a game ends are held back this long: sooner than anyone reads the
+    // game-over window.
+    static constexpr int kKeyBlackout = 250;  // ms
+
     MainForm(MainHost& host, SettingsStore& store, std::function<double()> timeofday = {});
 
     Game& game() { return game_; }
     const Game& game() const { return game_; }
+    Over over() const { return over_; }
 
     void Timer1_Timer();
+    void blink_Timer();
     void Form_KeyDown(std::int64_t code, bool repeat);
     void Command1_Click();  // "Начать(F2)"
     void Command2_Click();  // "Продолжить"
@@ -59,7 +74,7 @@ public:
     // The main window's close box, or the system closing it: false when it stays open.
     bool Form_Unload();
 
-    // "Ok" on the game-over window in record mode, with the name typed.
+    // "Ok" on the game-over window, with what the name box holds; a record only in record mode.
     void overform_Ok(const std::string& name);
     // A window opened over the main one is closing: told before it goes, so that the main
     // window is enabled by then and the system gives it the keyboard back.
@@ -72,25 +87,19 @@ public:
     void exitprogram();
 
 private:
-    void playsound(std::string_view name) override { host_.playsound(name); }
+    void playsound(ui::Sound sound) override { host_.playsound(sound); }
     void clockchanged() override { host_.clockchanged(); }
-    void blinkstep(int milliseconds) override { host_.blinkstep(milliseconds); }
     void opengameover(bool record) override;
 
-    void afterinput();
+    // False, and the input kept for later, while a landing is under way.
+    bool now(std::function<void()> input);
+    void shown();
     void openform(FormId form);
     void opentopscores();
-    void showoverform(bool record);
-    void enablemain(bool enabled);
 
     MainHost& host_;
     SettingsStore& store_;
     Game game_;
-    bool mainenabled_ = true;
-    bool mainhidden_ = false;  // closing with a record to enter
-    bool overformopen_ = false;
-    bool recordmode_ = false;
-    bool closewaiting_ = false;   // a close arrived during a landing
-    bool endinglanding_ = false;  // the landing under way has ended the game
-    bool pausewaiting_ = false;   // minimised during a landing
+    Over over_ = Over::none;
+    std::vector<std::function<void()>> waiting_;  // arrived during the landing, in order
 };

@@ -17,9 +17,7 @@ OverForm::OverForm(const Game& game, QWidget* parent) : Form(parent, ui::overfor
     label4_ = control<QLabel>(this, f["Label4"]);
     yourname_ = control<QLineEdit>(this, f["yourname"]);
     connect(control<QPushButton>(this, f["Command1"]), &QPushButton::clicked, this, [this] {
-        if (recordmode()) {
-            emit ok(yourname_->text());
-        }
+        emit ok(yourname_->text());  // the main form knows whether it is a record
         accept();
     });
 }

@@ -17,7 +17,7 @@ public:
     bool recordmode() const;
 
 signals:
-    // "Ok" in record mode: the result goes into the top ten under this name.
+    // "Ok", with the name box's text.
     void ok(const QString& name);
 
 protected:

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -29,7 +28,6 @@
 #include "Well.h"
 
 namespace {
-constexpr int kGameOverKeyBlackout = 250;  // ms: sooner than anyone reads the game-over window
 
 QKeySequence shortcut(ui::Shortcut key) {
     switch (key) {
@@ -61,6 +59,10 @@ MainWindow::MainWindow(SettingsStore& store, const QString& soundfolder)
     timer1_->setTimerType(Qt::PreciseTimer);
     timer1_->setInterval(game().clock().period);
     connect(timer1_, &QTimer::timeout, this, [this] { form_.Timer1_Timer(); });
+    blink_ = new QTimer(this);
+    blink_->setObjectName("blink");
+    blink_->setTimerType(Qt::PreciseTimer);
+    connect(blink_, &QTimer::timeout, this, [this] { form_.blink_Timer(); });
     buildcontrols();
     buildmenu();
     keepenabledlook();
@@ -192,29 +194,22 @@ void MainWindow::render() {
     perc_->update();
 }
 
-void MainWindow::playsound(std::string_view name) {
+void MainWindow::playsound(ui::Sound sound) {
     if (sounds_ != nullptr) {
-        sounds_->play(name);
+        sounds_->play(ui::soundname(sound));
     }
 }
 
 void MainWindow::clockchanged() {
-    const Game::Clock& clock = game().clock();
-    if (!clock.running) {
-        timer1_->stop();
-    } else if (!timer1_->isActive() || timer1_->interval() != clock.period) {
-        timer1_->start(clock.period);
-    }
-}
-
-void MainWindow::blinkstep(int milliseconds) {
-    render();
-    well_->repaint();  // every frame must reach the screen before the wait
-    info_->repaint();
-    // Input waits until the landing is over; it then acts on the next pair.
-    QEventLoop wait;
-    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &wait, &QEventLoop::quit);
-    wait.exec(QEventLoop::ExcludeUserInputEvents);
+    const auto follow = [](QTimer* timer, const Game::Clock& clock) {
+        if (!clock.running) {
+            timer->stop();
+        } else if (!timer->isActive() || timer->interval() != clock.period) {
+            timer->start(clock.period);
+        }
+    };
+    follow(timer1_, game().clock());
+    follow(blink_, game().blinkclock());
 }
 
 void MainWindow::open(FormId id) {
@@ -277,8 +272,8 @@ void MainWindow::closemain() {
     close();
 }
 
-void MainWindow::holdkeys() {
-    keyblackout_->start(kGameOverKeyBlackout);
+void MainWindow::holdkeys(int milliseconds) {
+    keyblackout_->start(milliseconds);
 }
 
 void MainWindow::endprogram() {

@@ -27,16 +27,15 @@ public:
     MainForm& form() { return form_; }
     Game& game() { return form_.game(); }
 
-    void playsound(std::string_view name) override;
+    void playsound(ui::Sound sound) override;
     void clockchanged() override;
-    void blinkstep(int milliseconds) override;
     void render() override;
     void open(FormId form) override;
     void setrecordmode(bool on) override;
     void enablemain(bool enabled) override;
     void hidemain() override;
     void closemain() override;
-    void holdkeys() override;
+    void holdkeys(int milliseconds) override;
     void endprogram() override;
 
     // A logout: the options and records are saved.
@@ -64,6 +63,7 @@ private:
     QString soundfolder_;
     SoundPlayer* sounds_ = nullptr;  // loaded after the first paint
     QTimer* timer1_ = nullptr;
+    QTimer* blink_ = nullptr;
     KeyBlackout* keyblackout_ = nullptr;
     KeyRepeat repeat_;
 

@@ -1,12 +1,14 @@
 #include "SoundPlayer.h"
 
 #include "PulseOutput.h"
+#include "Sounds.h"
 
 SoundPlayer::SoundPlayer(const QString& folder, QObject* parent, Opener opener)
     : QObject(parent), opener_(std::move(opener)) {
-    for (const char* name : {"drop", "rotate", "got", "level", "gameover"}) {
-        if (auto wave = readwave(folder + '/' + QString::fromLatin1(name) + ".wav")) {
-            waves_.emplace(name, std::move(*wave));
+    for (std::string_view name : ui::kSoundNames) {
+        const QString file = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+        if (auto wave = readwave(folder + '/' + file + ".wav")) {
+            waves_.emplace(std::string(name), std::move(*wave));
         }
     }
     if (!opener_) {

@@ -13,34 +13,15 @@
 #include "Game.h"
 #include "MemoryStore.h"
 
-// Records what the engine asks of the window system; blinks cost no time.
+// Records what the engine asks of the window system.
 class FakeHost : public GameHost {
 public:
     std::vector<std::string> sounds;
     int clockchanges = 0;
-    int blinks = 0;
-    std::vector<std::vector<bool>> frames;  // ball visibility at each blink step
-    std::vector<bool> infoframes;
-    std::vector<bool> gameovers;        // record mode of each opening
-    std::function<void()> duringblink;  // input arriving while a blink waits
-    const Game* game = nullptr;
+    std::vector<bool> gameovers;  // record mode of each opening
 
-    void playsound(std::string_view name) override { sounds.emplace_back(name); }
+    void playsound(ui::Sound sound) override { sounds.emplace_back(ui::soundname(sound)); }
     void clockchanged() override { ++clockchanges; }
-    void blinkstep(int) override {
-        ++blinks;
-        if (game != nullptr) {
-            std::vector<bool> frame;
-            for (const auto& ball : game->display.ball) {
-                frame.push_back(ball.visible);
-            }
-            frames.push_back(frame);
-            infoframes.push_back(game->display.infovisible);
-        }
-        if (duringblink) {
-            duringblink();
-        }
-    }
     void opengameover(bool record) override { gameovers.push_back(record); }
 };
 
@@ -50,10 +31,38 @@ protected:
     FakeHost host;
     Game game{host, [] { return 1234.5; }};
 
+    // Each frame of the blinks, as the blink's clock ran them out: the balls shown, the
+    // message shown, and how long the frame stood.
+    std::vector<std::vector<bool>> frames;
+    std::vector<bool> infoframes;
+    std::vector<int> lengths;
+
     EngineTest() {
-        host.game = &game;
         game.setsound(false);
         game.setanim(false);
+    }
+
+    // Ticks the blink's clock until the landing under way is over, as a window would, with
+    // `during` arriving in each frame.
+    void blinkout(const std::function<void()>& during = {}) {
+        for (int guard = 0; game.blinkclock().running && guard < 1000; ++guard) {
+            std::vector<bool> frame;
+            for (const auto& ball : game.display.ball) {
+                frame.push_back(ball.visible);
+            }
+            frames.push_back(frame);
+            infoframes.push_back(game.display.infovisible);
+            lengths.push_back(game.blinkclock().period);
+            if (during) {
+                during();
+            }
+            game.blinktick();
+        }
+    }
+    // The drop key, and the landing it causes to its end.
+    void drop() {
+        game.keydown(game.keys().drop);
+        blinkout();
     }
 
     // The top ten, as the store would give it; the options stay as they were.

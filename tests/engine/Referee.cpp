@@ -13,6 +13,19 @@ void Referee::fresh() {
 }
 
 void Referee::act() {
+    actonce();
+    blinkout();
+}
+
+void Referee::blinkout() {
+    while (game.blinkclock().running) {
+        ++blinks;
+        duringblink();
+        game.blinktick();
+    }
+}
+
+void Referee::actonce() {
     if (game.over()) {  // the game-over window closes
         if (next_() % 2 && game.qualifies()) {
             game.insertrecord("player");
@@ -83,9 +96,9 @@ void Referee::act() {
     }
 }
 
-void Referee::playsound(std::string_view name) {
-    levelups += name == "level";
-    if (name == "got") {
+void Referee::playsound(ui::Sound sound) {
+    levelups += sound == ui::Sound::level;
+    if (sound == ui::Sound::got) {
         const auto n = static_cast<std::int64_t>(game.group().size());
         removed_ += n;
         squares_ += n * n;
@@ -99,8 +112,7 @@ void Referee::opengameover(bool) {
 }
 
 // Input that arrives while a blink waits must change nothing.
-void Referee::blinkstep(int) {
-    ++blinks;
+void Referee::duringblink() {
     if (!game.landing()) {
         failure_ = "a blink outside a landing";
     }

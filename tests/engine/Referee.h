@@ -24,13 +24,16 @@ public:
     // Empty while every rule holds, else what broke.
     std::string check() const;
 
-    void playsound(std::string_view name) override;
+    void playsound(ui::Sound sound) override;
     void clockchanged() override {}
-    void blinkstep(int milliseconds) override;
     void opengameover(bool record) override;
 
 private:
     void fresh();
+    // Runs the blink's clock to the landing's end, with input arriving in every frame.
+    void blinkout();
+    void actonce();
+    void duringblink();
 
     std::function<unsigned()> next_;
     std::int64_t landed_ = 0;

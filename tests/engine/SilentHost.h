@@ -2,10 +2,9 @@
 
 #include "GameHost.h"
 
-// A host that plays nothing and waits for nothing: a game kept for its records alone.
+// A host that plays nothing and runs no clock: a game kept for its records alone.
 struct SilentHost : GameHost {
-    void playsound(std::string_view) override {}
+    void playsound(ui::Sound) override {}
     void clockchanged() override {}
-    void blinkstep(int) override {}
     void opengameover(bool) override {}
 };

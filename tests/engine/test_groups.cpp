@@ -52,13 +52,15 @@ TEST_F(Groups, TwoGroupsInOneLandingGoOneAfterTheOtherInSearchOrder) {
     setboard({"1...2.", "1...2.", "1...2.", "1...2."});
     game.setanim(true);
     game.landpair();
+    EXPECT_EQ(game.display.score, 0);  // each group goes once it has blinked
+    blinkout();
     EXPECT_EQ(game.display.score, 32);
     EXPECT_EQ(game.display.col, 2);
     // The first blink is column 0's group, the second column 4's.
-    ASSERT_EQ(host.frames.size(), 14u);
-    EXPECT_FALSE(host.frames[0][11 * 6 + 0]);
-    EXPECT_TRUE(host.frames[0][11 * 6 + 4]);
-    EXPECT_FALSE(host.frames[7][11 * 6 + 4]);
+    ASSERT_EQ(frames.size(), 14u);
+    EXPECT_FALSE(frames[0][11 * 6 + 0]);
+    EXPECT_TRUE(frames[0][11 * 6 + 4]);
+    EXPECT_FALSE(frames[7][11 * 6 + 4]);
 }
 
 TEST_F(Groups, OneGroupOfEightScoresSixtyFour) {
@@ -81,17 +83,22 @@ TEST_F(Groups, RemovalBlinksSevenTimesAndEndsHidden) {
     game.setanim(true);
     setboard({"1111.."});
     game.removegroups();
-    ASSERT_EQ(host.blinks, 7);
+    EXPECT_FALSE(game.clock().running);
+    blinkout();
+    ASSERT_EQ(frames.size(), 7u);
     for (int step = 0; step < 7; ++step) {
-        EXPECT_EQ(host.frames[step][14 * 6], step % 2 == 1) << step;
+        EXPECT_EQ(frames[step][14 * 6], step % 2 == 1) << step;
+        EXPECT_EQ(lengths[step], 75) << step;
     }
     EXPECT_FALSE(shown(0, 14));
+    EXPECT_EQ(cell(0, 14), 0);
 
-    host.blinks = 0;
+    frames.clear();
     game.setanim(false);
     setboard({"2222.."});
     game.removegroups();
-    EXPECT_EQ(host.blinks, 0);
+    EXPECT_FALSE(game.blinkclock().running);
+    EXPECT_TRUE(frames.empty());
     EXPECT_TRUE(shown(0, 14));  // until the board is repainted
 }
 
@@ -140,6 +147,7 @@ protected:
     void removeone() {
         setboard({"1111.."});
         game.removegroups();
+        blinkout();
     }
 };
 
@@ -159,8 +167,8 @@ TEST_F(Levels, HundredthGroupRaisesTheLevelWithABlinkingMessage) {
     EXPECT_EQ(game.display.level, 2);
     EXPECT_EQ(game.clock().period, 350);
     EXPECT_EQ(game.display.info, "Вы перешли на 2-й уровень!");
-    EXPECT_EQ(host.infoframes,
-              (std::vector<bool>{true, false, true, false, true, false, true, false}));
+    EXPECT_EQ(infoframes, (std::vector<bool>{true, false, true, false, true, false, true, false}));
+    EXPECT_EQ(lengths, std::vector<int>(8, 100));
     EXPECT_FALSE(game.display.infovisible);
     EXPECT_EQ(host.sounds, (std::vector<std::string>{"got", "level"}));
     EXPECT_TRUE(game.clock().running);
@@ -174,7 +182,7 @@ TEST_F(Levels, NoLevelUpAtLevelEightAndTheBarStaysEmpty) {
         EXPECT_EQ(game.display.level, 8);
         EXPECT_EQ(game.display.perc, 0);
     }
-    EXPECT_TRUE(host.infoframes.empty());
+    EXPECT_TRUE(infoframes.empty());
 }
 
 TEST_F(Levels, GameStartedHigherRisesOnlyWhenTheCountCatchesUp) {
@@ -197,7 +205,7 @@ TEST_F(Groups, InputDuringABlinkIsIgnoredByTheEngine) {
     game.setanim(true);
     setboard({"111..."});
     int injected = 0;
-    host.duringblink = [&] {
+    const auto during = [&] {
         ++injected;
         game.keydown(37);
         game.keydown(40);
@@ -212,6 +220,7 @@ TEST_F(Groups, InputDuringABlinkIsIgnoredByTheEngine) {
     setpair(3, 12, 3, 1, 4);
     const auto next = game.nextcolor;
     game.droppair();
+    blinkout(during);
     EXPECT_EQ(injected, 7);
     EXPECT_EQ(game.display.score, 16);
     EXPECT_EQ(cell(4, 14), 4);  // ball 2 settled once, nothing landed twice
@@ -227,7 +236,7 @@ TEST_F(Groups, DropWhilePausedThatRemovesAndLevelsUpLeavesTheGamePaused) {
     game.display.col = 99;
     setboard({"111..."});
     setpair(3, 12, 3, 1, 4);
-    game.keydown(40);
+    drop();
     EXPECT_EQ(game.display.level, 2);
     EXPECT_EQ(game.clock().period, 350);
     EXPECT_FALSE(game.clock().running);

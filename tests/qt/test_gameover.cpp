@@ -159,6 +159,7 @@ TEST_F(GameOverTest, CloseDuringABlinkWaitsForTheLanding) {
     game().paircolor1 = game().paircolor2 = 1;
     QTimer::singleShot(100, window.get(), [this] { window->close(); });
     key(Qt::Key_Down);  // four of one colour in column 2: they blink for half a second
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !game().landing(); }));
     EXPECT_EQ(game().display.col, 1);
     EXPECT_FALSE(window->isVisible());
     OverForm* over = openwindow<OverForm>();

@@ -240,3 +240,30 @@ TEST_F(WindowsTest, ClosingWithoutAGameSavesAndEndsWithStatusZero) {
     EXPECT_EQ(quit.wParam, 0u);
     EXPECT_EQ(RegistryStore(storekey).read("Options", "Level"), "1");
 }
+
+// The menu bar answers a click while a group and the level-up message blink; "Цвета" chosen
+// then opens once the landing is over, with the game paused behind it.
+TEST_F(WindowsTest, ColoursChosenDuringABlinkOpenAfterItOverAPausedGame) {
+    game().setanim(true);
+    menu("m_newgame");
+    game().board[2][13] = game().board[2][14] = 1;
+    game().drawboard();
+    game().paircolor1 = game().paircolor2 = 1;
+    game().display.col = 99;  // and the level rises: over a second of blinking
+    RECT item{};
+    GetMenuItemRect(main(), GetMenu(main()), 2, &item);  // "Настройки"
+    PostMessageW(main(), WM_KEYDOWN, VK_DOWN, 0);
+    give({{{VK_DOWN}, {VK_DOWN}, {VK_DOWN}, {VK_RETURN}},
+          {(item.left + item.right) / 2, (item.top + item.bottom) / 2}});
+    while (game().landing()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        pump();
+    }
+    pump();
+    const HWND colours = window->openwindow();
+    ASSERT_NE(colours, nullptr);
+    EXPECT_EQ(title(colours), L"Цвета");
+    EXPECT_EQ(game().display.level, 2);
+    EXPECT_FALSE(game().clock().running) << "the clock runs behind the colours";
+    EXPECT_TRUE(IsWindowVisible(window->control("Command2")));
+}

@@ -9,7 +9,7 @@ class Game;
 // "GameOver": the final score and level, and in record mode the player's name.
 class OverDialog : public Dialog {
 public:
-    // ok: "Ok" in record mode, with the name typed.
+    // ok: "Ok", with the name box's text.
     OverDialog(const Game& game, HWND owner, std::function<void(const std::string&)> ok,
                std::function<void()> unloaded);
 

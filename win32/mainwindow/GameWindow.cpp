@@ -12,11 +12,11 @@
 namespace {
 
 constexpr UINT_PTR kTimer1 = 1;
+constexpr UINT_PTR kBlink = 2;
 constexpr UINT kForget = WM_APP;            // the closed windows can go
 constexpr UINT kLoadSounds = WM_APP + 1;    // after the first paint
 constexpr UINT kBringForward = WM_APP + 2;  // once the system's own activation is done
 constexpr WPARAM kFirstCommand = 100;
-constexpr DWORD kGameOverKeyBlackout = 250;  // ms: sooner than anyone reads the game-over window
 
 const ui::Control& kBall = ui::mainform["ball"];
 
@@ -54,6 +54,7 @@ GameWindow::GameWindow(SettingsStore& store, std::wstring soundfolder)
 GameWindow::~GameWindow() {
     UnhookWindowsHookEx(menufilter_);
     KillTimer(hwnd(), kTimer1);
+    KillTimer(hwnd(), kBlink);
     open_.clear();  // the windows over this one go first
     if (shortcuts_ != nullptr) {
         DestroyAcceleratorTable(shortcuts_);
@@ -216,44 +217,20 @@ void GameWindow::pressed(const ui::Control& c, int) {
     }
 }
 
-void GameWindow::playsound(std::string_view name) {
+void GameWindow::playsound(ui::Sound sound) {
     if (sounds_ != nullptr) {
-        sounds_->play(name);
+        sounds_->play(ui::soundname(sound));
     }
 }
 
 void GameWindow::clockchanged() {
-    const Game::Clock& clock = game().clock();
-    if (clock.running) {
-        SetTimer(hwnd(), kTimer1, static_cast<UINT>(clock.period), nullptr);
-    } else {
-        KillTimer(hwnd(), kTimer1);
-    }
-}
-
-void GameWindow::blinkstep(int milliseconds) {
-    render();
-    UpdateWindow(hwnd());  // every frame reaches the screen before the wait
-    // Input waits until the landing is over; it then acts on the next pair.
-    const DWORD until = GetTickCount() + static_cast<DWORD>(milliseconds);
-    for (;;) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, WM_KEYFIRST - 1, PM_REMOVE) ||
-               PeekMessageW(&message, nullptr, WM_KEYLAST + 1, WM_MOUSEFIRST - 1, PM_REMOVE) ||
-               PeekMessageW(&message, nullptr, WM_MOUSELAST + 1, 0xFFFFFFFF, PM_REMOVE)) {
-            if (message.message == WM_QUIT) {
-                PostQuitMessage(static_cast<int>(message.wParam));
-                return;
-            }
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
+    for (const auto& [timer, clock] :
+         {std::pair{kTimer1, game().clock()}, std::pair{kBlink, game().blinkclock()}}) {
+        if (clock.running) {
+            SetTimer(hwnd(), timer, static_cast<UINT>(clock.period), nullptr);
+        } else {
+            KillTimer(hwnd(), timer);
         }
-        const auto left = static_cast<LONG>(until - GetTickCount());
-        if (left <= 0) {
-            return;
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left),
-                                  QS_TIMER | QS_PAINT | QS_POSTMESSAGE | QS_SENDMESSAGE);
     }
 }
 
@@ -316,8 +293,8 @@ void GameWindow::closemain() {
     SendMessageW(hwnd(), WM_CLOSE, 0, 0);
 }
 
-void GameWindow::holdkeys() {
-    keysfrom_ = GetTickCount() + kGameOverKeyBlackout;
+void GameWindow::holdkeys(int milliseconds) {
+    keysfrom_ = GetTickCount() + static_cast<DWORD>(milliseconds);
 }
 
 void GameWindow::endprogram() {
@@ -360,6 +337,8 @@ LRESULT GameWindow::handle(UINT message, WPARAM w, LPARAM l) {
         case WM_TIMER:
             if (w == kTimer1) {
                 form_.Timer1_Timer();
+            } else if (w == kBlink) {
+                form_.blink_Timer();
             }
             return 0;
         case WM_COMMAND:

@@ -32,16 +32,15 @@ public:
     // shortcuts and the other windows' Enter, Esc and Tab are done. True when it is used up.
     bool preprocess(MSG& message);
 
-    void playsound(std::string_view name) override;
+    void playsound(ui::Sound sound) override;
     void clockchanged() override;
-    void blinkstep(int milliseconds) override;
     void render() override;
     void open(FormId form) override;
     void setrecordmode(bool on) override;
     void enablemain(bool enabled) override;
     void hidemain() override;
     void closemain() override;
-    void holdkeys() override;
+    void holdkeys(int milliseconds) override;
     void endprogram() override;
 
 protected:

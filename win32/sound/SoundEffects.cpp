@@ -5,10 +5,11 @@
 #include <iterator>
 
 #include "Late.h"
+#include "Sounds.h"
 
 SoundEffects::SoundEffects(const std::wstring& folder)
     : playsound_(late<decltype(PlaySoundW)>(L"winmm.dll", "PlaySoundW")) {
-    for (const char* name : {"drop", "rotate", "got", "level", "gameover"}) {
+    for (std::string_view name : ui::kSoundNames) {
         // Wide paths: a player's folder may well be named in Cyrillic.
         std::ifstream file(std::filesystem::path(folder) / (std::string(name) + ".wav"),
                            std::ios::binary);
@@ -16,7 +17,7 @@ SoundEffects::SoundEffects(const std::wstring& folder)
                                 std::istreambuf_iterator<char>()};
         if (file.good() || file.eof()) {
             if (bytes.size() > 44 && std::string_view(bytes.data(), 4) == "RIFF") {
-                waves_.emplace(name, std::move(bytes));
+                waves_.emplace(std::string(name), std::move(bytes));
             }
         }
     }
