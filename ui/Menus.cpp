@@ -6,37 +6,41 @@ namespace {
 
 using enum Command;
 
+constexpr Shortcut kF2{.key = 0x71, .text = "F2"};
+constexpr Shortcut kCtrlH{.key = 'H', .ctrl = true, .text = "Ctrl+H"};
+constexpr Shortcut kCtrlX{.key = 'X', .ctrl = true, .text = "Ctrl+X"};
+
 constexpr MenuItem kGame[] = {
-    {"m_newgame", "&Новая", NewGame, 0, Shortcut::F2},
-    {"m_pause", "&Пауза", Pause},
+    {.name = "m_newgame", .caption = "&Новая", .command = NewGame, .shortcut = kF2},
+    {.name = "m_pause", .caption = "&Пауза", .command = Pause},
     {},
-    {"m_topscores", "&Рекорды", TopScores, 0, Shortcut::CtrlH},
+    {.name = "m_topscores", .caption = "&Рекорды", .command = TopScores, .shortcut = kCtrlH},
     {},
-    {"m_exit", "Вы&ход", Exit, 0, Shortcut::CtrlX},
+    {.name = "m_exit", .caption = "Вы&ход", .command = Exit, .shortcut = kCtrlX},
 };
 
 constexpr MenuItem kLevels[] = {
-    {"m_level", "&1", Level, 1, Shortcut::None, true},
-    {"m_level", "&2", Level, 2, Shortcut::None, true},
-    {"m_level", "&3", Level, 3, Shortcut::None, true},
-    {"m_level", "&4", Level, 4, Shortcut::None, true},
-    {"m_level", "&5", Level, 5, Shortcut::None, true},
-    {"m_level", "&6", Level, 6, Shortcut::None, true},
-    {"m_level", "&7", Level, 7, Shortcut::None, true},
-    {"m_level", "&8", Level, 8, Shortcut::None, true},
+    {.name = "m_level", .caption = "&1", .command = Level, .index = 1, .checkable = true},
+    {.name = "m_level", .caption = "&2", .command = Level, .index = 2, .checkable = true},
+    {.name = "m_level", .caption = "&3", .command = Level, .index = 3, .checkable = true},
+    {.name = "m_level", .caption = "&4", .command = Level, .index = 4, .checkable = true},
+    {.name = "m_level", .caption = "&5", .command = Level, .index = 5, .checkable = true},
+    {.name = "m_level", .caption = "&6", .command = Level, .index = 6, .checkable = true},
+    {.name = "m_level", .caption = "&7", .command = Level, .index = 7, .checkable = true},
+    {.name = "m_level", .caption = "&8", .command = Level, .index = 8, .checkable = true},
 };
 
 constexpr MenuItem kOptions[] = {
-    {"m_sound", "&Звук", Sound, 0, Shortcut::None, true},
-    {"m_anim", "&Анимация", Animation, 0, Shortcut::None, true},
-    {"m_colors", "&Цвета", Colors},
-    {"m_keys", "&Клавиши", Keys},
+    {.name = "m_sound", .caption = "&Звук", .command = Sound, .checkable = true},
+    {.name = "m_anim", .caption = "&Анимация", .command = Animation, .checkable = true},
+    {.name = "m_colors", .caption = "&Цвета", .command = Colors},
+    {.name = "m_keys", .caption = "&Клавиши", .command = Keys},
 };
 
 constexpr MenuItem kHelp[] = {
-    {"m_rules", "&Правила", Rules},
+    {.name = "m_rules", .caption = "&Правила", .command = Rules},
     {},
-    {"m_about", "&О программе", About},
+    {.name = "m_about", .caption = "&О программе", .command = About},
 };
 
 constexpr Menu kMenus[] = {

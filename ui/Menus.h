@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -21,14 +22,20 @@ enum class Command {
     About
 };
 
-enum class Shortcut { None, F2, CtrlH, CtrlX };
+// A menu item's key: its virtual-key code, with Ctrl or without, and how the menu writes it
+// (the portable form both toolkits read).
+struct Shortcut {
+    std::int32_t key = 0;  // none
+    bool ctrl = false;
+    std::string_view text;
+};
 
 struct MenuItem {
     std::string_view name;  // empty for a separator
     std::string_view caption;
     Command command = Command::NewGame;
     int index = 0;  // of an item in a control array: m_level(1) to m_level(8)
-    Shortcut shortcut = Shortcut::None;
+    Shortcut shortcut{};
     bool checkable = false;
 
     bool separator() const { return name.empty(); }

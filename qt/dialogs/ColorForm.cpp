@@ -9,16 +9,15 @@
 #include "Shapes.h"
 #include "Twips.h"
 
-ColorForm::ColorForm(Game& game, QWidget* parent)
-    : Form(parent, ui::colorform), col_(game.palette()) {
+ColorForm::ColorForm(Game& game, QWidget* parent) : Form(parent, ui::colorform), choice_(game) {
     const ui::Form& f = ui::colorform;
     // The picker's custom colours start black at every opening (Qt keeps them program-wide).
     for (int i = 0; i < QColorDialog::customCount(); ++i) {
         QColorDialog::setCustomColor(i, Qt::black);
     }
     buildcontrols(this, f);  // the swatches and their background are painted
-    connect(control<QPushButton>(this, f["Command1"]), &QPushButton::clicked, this, [this, &game] {
-        game.setpalette(col_);  // no redraw: the engine uses them as it next draws
+    connect(control<QPushButton>(this, f["Command1"]), &QPushButton::clicked, this, [this] {
+        choice_.ok();
         accept();
     });
     connect(control<QPushButton>(this, f["Command2"]), &QPushButton::clicked, this,
@@ -40,7 +39,7 @@ void ColorForm::pickcolor(int index) {
     const int result = picker.exec();
     activateWindow();  // the keyboard comes back here, with or without a window manager
     if (result == QDialog::Accepted) {
-        col_[index] = colorref(picker.selectedColor());
+        choice_.pick(index, colorref(picker.selectedColor()));
         update();
     } else {
         for (int i = 0; i < custom.size(); ++i) {
@@ -55,6 +54,6 @@ void ColorForm::paintEvent(QPaintEvent*) {
     drawbox(p, twrect(background.place), colorref(background.color));
     const ui::Control& col = ui::colorform["col"];
     for (int n = 1; n <= 4; ++n) {
-        drawball(p, twrect(col.at(n - 1)), colorref(col_[n]));
+        drawball(p, twrect(col.at(n - 1)), colorref(choice_.color(n)));
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ColorChoice.h"
 #include "Form.h"
 #include "Game.h"
 
@@ -9,12 +10,12 @@ class ColorForm : public Form {
 public:
     ColorForm(Game& game, QWidget* parent);
 
-    std::uint32_t swatch(int n) const { return col_[n]; }  // n = 1..4
+    std::uint32_t swatch(int n) const { return choice_.color(n); }  // n = 1..4
     void pickcolor(int index);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Game::Palette col_;
+    ColorChoice choice_;
 };

@@ -5,22 +5,14 @@
 #include "KeyCode.h"
 #include "KeyNames.h"
 
-KeyField::KeyField(std::int32_t binding, QWidget* parent)
-    : QLineEdit(QString::fromStdString(ui::keyname(binding)), parent), pending_(binding) {
+KeyField::KeyField(const QString& name, QWidget* parent) : QLineEdit(name, parent) {
     setReadOnly(true);
     // The Menu key would open a context menu that swallows the keys after it; it is a key to bind.
     setContextMenuPolicy(Qt::NoContextMenu);
 }
 
 void KeyField::keyPressEvent(QKeyEvent* event) {
-    const auto code = keycode(*event);
-    const QString name = code ? QString::fromStdString(ui::keyname(*code)) : QString();
-    if (name.isEmpty()) {
-        emit refused();
-    } else {
-        setText(name);
-        pending_ = static_cast<std::int32_t>(*code);
-    }
+    emit keypressed(keycode(*event).value_or(-1));
     event->accept();  // Enter and Escape are keys to bind here, not dialog commands
 }
 

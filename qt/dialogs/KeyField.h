@@ -3,23 +3,19 @@
 #include <QLineEdit>
 #include <cstdint>
 
-// A field that takes no typed text: it captures the key pressed in it and shows its name.
+// A field that takes no typed text: it reports the key pressed in it and shows the name it is
+// given.
 class KeyField : public QLineEdit {
     Q_OBJECT
 public:
-    KeyField(std::int32_t binding, QWidget* parent);
-
-    std::int32_t pending() const { return pending_; }
+    KeyField(const QString& name, QWidget* parent);
 
 signals:
-    // A key without a name was pressed; nothing changed.
-    void refused();
+    // The key's virtual-key code, or -1 for a key that has none.
+    void keypressed(qint64 code);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
-
-private:
-    std::int32_t pending_;
 };

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "Form.h"
+#include "KeyChoice.h"
 
 class Game;
 class KeyField;
@@ -15,10 +16,12 @@ public:
 
     // The four capture fields: left, right, rotate, drop.
     const std::array<KeyField*, 4>& fields() const { return fields_; }
+    const KeyChoice& choice() const { return choice_; }
 
 signals:
     void beeped();
 
 private:
+    KeyChoice choice_;
     std::array<KeyField*, 4> fields_{};
 };

@@ -17,6 +17,7 @@
 #include "KeyBlackout.h"
 #include "KeyCode.h"
 #include "KeysForm.h"
+#include "MenuMarks.h"
 #include "OverForm.h"
 #include "Preview.h"
 #include "ProgressBar.h"
@@ -26,23 +27,6 @@
 #include "TopScoresForm.h"
 #include "Twips.h"
 #include "Well.h"
-
-namespace {
-
-QKeySequence shortcut(ui::Shortcut key) {
-    switch (key) {
-        case ui::Shortcut::F2:
-            return Qt::Key_F2;
-        case ui::Shortcut::CtrlH:
-            return Qt::CTRL | Qt::Key_H;
-        case ui::Shortcut::CtrlX:
-            return Qt::CTRL | Qt::Key_X;
-        case ui::Shortcut::None:
-            break;
-    }
-    return {};
-}
-}  // namespace
 
 MainWindow::MainWindow(SettingsStore& store, const QString& soundfolder)
     : form_(*this, store),
@@ -126,21 +110,16 @@ void MainWindow::buildmenu() {
                 name += QString::number(item.index);
             }
             action->setObjectName(name);
-            action->setShortcut(shortcut(item.shortcut));
+            if (item.shortcut.key != 0) {
+                action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut.text),
+                                                 QKeySequence::PortableText));
+            }
             // Check marks, as on the options, rather than an exclusive group's radio dots for
             // the levels: render() keeps them as the game has them.
             action->setCheckable(item.checkable);
             connect(action, &QAction::triggered, this,
                     [this, &item] { form_.menu(item.command, item.index); });
-            if (item.command == ui::Command::Pause) {
-                m_pause_ = action;
-            } else if (item.command == ui::Command::Sound) {
-                m_sound_ = action;
-            } else if (item.command == ui::Command::Animation) {
-                m_anim_ = action;
-            } else if (item.command == ui::Command::Level) {
-                m_level_[item.index - 1] = action;
-            }
+            actions_.push_back({action, &item});
         }
         // A menu closed with Esc leaves the menu bar holding the keyboard, and the arrows would
         // open menus instead of moving the pair. However a menu closes, the keys go back to the
@@ -179,11 +158,9 @@ void MainWindow::render() {
     info_->setVisible(d.infovisible);
     command1_->setVisible(d.command1);
     command2_->setVisible(d.command2);
-    m_pause_->setEnabled(d.pauseenabled);
-    m_sound_->setChecked(g.sound());
-    m_anim_->setChecked(g.anim());
-    for (int i = 1; i <= Game::kMaxLevel; ++i) {
-        m_level_[i - 1]->setChecked(i == g.startlevel());
+    for (const auto& [action, item] : actions_) {
+        action->setEnabled(enabled(g, *item));
+        action->setChecked(checked(g, *item));
     }
     // With the Sound option on, the sound server is reached ahead of the first sound.
     if (sounds_ != nullptr && g.sound()) {

@@ -2,7 +2,8 @@
 
 #include <QMainWindow>
 #include <QPointer>
-#include <array>
+#include <utility>
+#include <vector>
 
 #include "KeyRepeat.h"
 #include "MainForm.h"
@@ -78,10 +79,7 @@ private:
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
 
-    QAction* m_pause_ = nullptr;
-    QAction* m_sound_ = nullptr;
-    QAction* m_anim_ = nullptr;
-    std::array<QAction*, Game::kMaxLevel> m_level_{};
+    std::vector<std::pair<QAction*, const ui::MenuItem*>> actions_;  // each menu item's
 
     QPointer<OverForm> overform_;
     QPointer<QWidget> openwindow_;  // the window opened over this one, while it is open

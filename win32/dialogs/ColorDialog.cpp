@@ -6,19 +6,19 @@
 #include "Late.h"
 
 ColorDialog::ColorDialog(Game& game, HWND owner, std::function<void()> unloaded)
-    : Dialog(ui::colorform, owner, std::move(unloaded)), game_(game), col_(game.palette()) {
+    : Dialog(ui::colorform, owner, std::move(unloaded)), choice_(game) {
     open();
 }
 
 COLORREF ColorDialog::fill(const ui::Control& c, int i) const {
-    return c.name == "col" ? col_[c.first + i] : Dialog::fill(c, i);
+    return c.name == "col" ? choice_.color(c.first + i) : Dialog::fill(c, i);
 }
 
 void ColorDialog::pressed(const ui::Control& c, int i) {
     if (c.name == "ccc") {
         pickcolor(c.first + i);
     } else if (c.name == "Command1") {
-        game_.setpalette(col_);  // no redraw: the engine uses them as it next draws
+        choice_.ok();
         close();
     } else {
         close();
@@ -38,7 +38,7 @@ void ColorDialog::pickcolor(int index) {
     pick.Flags = 0;
     static const auto choosecolor = late<decltype(ChooseColorW)>(L"comdlg32.dll", "ChooseColorW");
     if (choosecolor != nullptr && choosecolor(&pick)) {
-        col_[index] = pick.rgbResult & 0xFFFFFF;
+        choice_.pick(index, pick.rgbResult);
         std::copy(std::begin(custom), std::end(custom), customcolors_);
         InvalidateRect(hwnd(), nullptr, FALSE);
     }

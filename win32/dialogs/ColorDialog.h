@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ColorChoice.h"
 #include "Dialog.h"
 #include "Game.h"
 
@@ -9,7 +10,7 @@ class ColorDialog : public Dialog {
 public:
     ColorDialog(Game& game, HWND owner, std::function<void()> unloaded);
 
-    std::uint32_t swatch(int n) const { return col_[n]; }  // n = 1..4
+    std::uint32_t swatch(int n) const { return choice_.color(n); }  // n = 1..4
     void pickcolor(int index);
 
 protected:
@@ -17,7 +18,6 @@ protected:
     void pressed(const ui::Control& c, int i) override;
 
 private:
-    Game& game_;
-    Game::Palette col_;
+    ColorChoice choice_;
     COLORREF customcolors_[16] = {};
 };

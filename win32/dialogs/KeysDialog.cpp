@@ -11,9 +11,7 @@ constexpr wchar_t kOwner[] = L"TarveloKeysDialog";
 }  // namespace
 
 KeysDialog::KeysDialog(Game& game, HWND owner, std::function<void()> unloaded)
-    : Dialog(ui::keys, owner, std::move(unloaded)),
-      game_(game),
-      pending_{game.keys().left, game.keys().right, game.keys().rotate, game.keys().drop} {
+    : Dialog(ui::keys, owner, std::move(unloaded)), choice_(game) {
     open();
     for (int i = 0; i < 4; ++i) {
         fields_[i] = control(kFields[i]);
@@ -26,7 +24,7 @@ KeysDialog::KeysDialog(Game& game, HWND owner, std::function<void()> unloaded)
 std::wstring KeysDialog::caption(const ui::Control& c, int i) const {
     for (int n = 0; n < 4; ++n) {
         if (c.name == kFields[n]) {
-            return widen(ui::keyname(pending_[n]));
+            return widen(choice_.name(n));
         }
     }
     return Dialog::caption(c, i);
@@ -34,23 +32,21 @@ std::wstring KeysDialog::caption(const ui::Control& c, int i) const {
 
 void KeysDialog::pressed(const ui::Control& c, int) {
     if (c.name == "Command1") {
-        game_.setkeys({pending_[0], pending_[1], pending_[2], pending_[3]});
+        choice_.ok();
     }
     close();
 }
 
 void KeysDialog::capture(HWND field, std::int32_t code) {
-    const std::string name = ui::keyname(code);
-    if (name.empty()) {
-        MessageBeep(MB_OK);
-        return;
-    }
     for (int i = 0; i < 4; ++i) {
         if (fields_[i] == field) {
-            pending_[i] = code;
+            if (!choice_.press(i, code)) {
+                MessageBeep(MB_OK);
+                return;
+            }
+            SetWindowTextW(field, widen(choice_.name(i)).c_str());
         }
     }
-    SetWindowTextW(field, widen(name).c_str());
 }
 
 LRESULT CALLBACK KeysDialog::field(HWND hwnd, UINT message, WPARAM w, LPARAM l) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "Dialog.h"
+#include "KeyChoice.h"
 
 class Game;
 
@@ -14,8 +15,7 @@ class KeysDialog : public Dialog {
 public:
     KeysDialog(Game& game, HWND owner, std::function<void()> unloaded);
 
-    // The pending codes of the four fields: left, right, rotate, drop.
-    const std::array<std::int32_t, 4>& pending() const { return pending_; }
+    const KeyChoice& choice() const { return choice_; }
 
 protected:
     std::wstring caption(const ui::Control& c, int i) const override;
@@ -25,8 +25,7 @@ private:
     static LRESULT CALLBACK field(HWND hwnd, UINT message, WPARAM w, LPARAM l);
     void capture(HWND field, std::int32_t code);
 
-    Game& game_;
-    std::array<std::int32_t, 4> pending_;
+    KeyChoice choice_;
     std::array<HWND, 4> fields_{};
     WNDPROC edit_ = nullptr;  // the system's own procedure of the fields
 };

@@ -4,6 +4,7 @@
 #include "Forms.h"
 #include "InfoDialogs.h"
 #include "KeysDialog.h"
+#include "MenuMarks.h"
 #include "OverDialog.h"
 #include "Paint.h"
 #include "SoundEffects.h"
@@ -74,21 +75,10 @@ HMENU GameWindow::buildmenu() {
             const auto id = static_cast<WORD>(kFirstCommand + items_.size());
             items_.push_back(&item);
             std::wstring text = widen(item.caption);
-            switch (item.shortcut) {
-                case ui::Shortcut::F2:
-                    text += L"\tF2";
-                    keys.push_back({FVIRTKEY, VK_F2, id});
-                    break;
-                case ui::Shortcut::CtrlH:
-                    text += L"\tCtrl+H";
-                    keys.push_back({FVIRTKEY | FCONTROL, 'H', id});
-                    break;
-                case ui::Shortcut::CtrlX:
-                    text += L"\tCtrl+X";
-                    keys.push_back({FVIRTKEY | FCONTROL, 'X', id});
-                    break;
-                case ui::Shortcut::None:
-                    break;
+            if (const ui::Shortcut& key = item.shortcut; key.key != 0) {
+                text += L'\t' + widen(key.text);
+                keys.push_back({static_cast<BYTE>(FVIRTKEY | (key.ctrl ? FCONTROL : 0)),
+                                static_cast<WORD>(key.key), id});
             }
             AppendMenuW(popup, MF_STRING, id, text.c_str());
         }
@@ -135,17 +125,11 @@ void GameWindow::render() {
     ShowWindow(control("Command1"), d.command1 ? SW_SHOWNA : SW_HIDE);
     ShowWindow(control("Command2"), d.command2 ? SW_SHOWNA : SW_HIDE);
     HMENU menu = GetMenu(hwnd());
-    const auto item = [this](std::string_view name, int index = 0) {
-        return static_cast<UINT>(commandid(name, index));
-    };
-    const auto check = [&](UINT id, bool on) {
-        CheckMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
-    };
-    EnableMenuItem(menu, item("m_pause"), MF_BYCOMMAND | (d.pauseenabled ? MF_ENABLED : MF_GRAYED));
-    check(item("m_sound"), g.sound());
-    check(item("m_anim"), g.anim());
-    for (int level = 1; level <= Game::kMaxLevel; ++level) {
-        check(item("m_level", level), level == g.startlevel());
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        const auto id = static_cast<UINT>(kFirstCommand + i);
+        EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled(g, *items_[i]) ? MF_ENABLED : MF_GRAYED));
+        CheckMenuItem(menu, id,
+                      MF_BYCOMMAND | (checked(g, *items_[i]) ? MF_CHECKED : MF_UNCHECKED));
     }
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
