@@ -6,17 +6,9 @@
 #include <type_traits>
 #include <utility>
 
-namespace {
+#include "KeyPlaces.h"
 
-// X11 and Wayland key codes (evdev + 8) of the main block's character keys.
-constexpr std::pair<quint32, int> kScanCodes[] = {
-    {10, '1'}, {11, '2'}, {12, '3'}, {13, '4'}, {14, '5'}, {15, '6'}, {16, '7'}, {17, '8'},
-    {18, '9'}, {19, '0'}, {20, 189}, {21, 187}, {24, 'Q'}, {25, 'W'}, {26, 'E'}, {27, 'R'},
-    {28, 'T'}, {29, 'Y'}, {30, 'U'}, {31, 'I'}, {32, 'O'}, {33, 'P'}, {34, 219}, {35, 221},
-    {38, 'A'}, {39, 'S'}, {40, 'D'}, {41, 'F'}, {42, 'G'}, {43, 'H'}, {44, 'J'}, {45, 'K'},
-    {46, 'L'}, {47, 186}, {48, 222}, {49, 192}, {51, 220}, {52, 'Z'}, {53, 'X'}, {54, 'C'},
-    {55, 'V'}, {56, 'B'}, {57, 'N'}, {58, 'M'}, {59, 188}, {60, 190}, {61, 191}, {94, 226},
-};
+namespace {
 
 // Keys that type no character: read by what they are, never by where they sit, since a
 // virtual keyboard or a non-evdev X server numbers its keys its own way.
@@ -90,7 +82,7 @@ std::optional<std::int64_t> keycode(const QKeyEvent& event) {
         return key;  // Qt's codes for these are the ASCII ones, as are the virtual keys
     }
     if (event.nativeScanCode() != 0 && scancodesarephysical()) {
-        if (const auto code = lookup(kScanCodes, event.nativeScanCode())) {
+        if (const auto code = ui::keyatplace(static_cast<int>(event.nativeScanCode()) - 8)) {
             return *code;
         }
     }

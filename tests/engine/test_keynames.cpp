@@ -6,6 +6,7 @@
 #include <string>
 
 #include "KeyNames.h"
+#include "KeyPlaces.h"
 
 namespace {
 
@@ -64,4 +65,27 @@ TEST(KeyName, CodesFarOutsideHaveNoName) {
              -1, -65, 256, 1000, 65536 + 65, 4294967296LL + 37, INT64_MIN, INT64_MAX}) {
         EXPECT_EQ(ui::keyname(code), "") << code;
     }
+}
+
+// A place named twice would send two keys of a Russian layout to one binding.
+TEST(KeyPlaces, EachPlaceOnceAndTheSameKeyByEitherName) {
+    std::map<int, int> evdevs;
+    std::map<std::string_view, int> codes;
+    std::map<int, int> keys;
+    for (const ui::KeyPlace& place : ui::keyplaces) {
+        ++evdevs[place.evdev];
+        ++codes[place.code];
+        ++keys[place.key];
+        EXPECT_EQ(ui::keyatplace(place.evdev), place.key) << place.code;
+        EXPECT_EQ(ui::keyatplace(place.code), place.key) << place.code;
+    }
+    for (const auto& counts : {evdevs, keys}) {
+        for (const auto& [what, count] : counts) {
+            EXPECT_EQ(count, 1) << what;
+        }
+    }
+    EXPECT_EQ(codes.size(), ui::keyplaces.size());
+    EXPECT_EQ(ui::keyatplace("KeyQ"), 'Q');
+    EXPECT_EQ(ui::keyatplace(16), 'Q');  // evdev's KEY_Q
+    EXPECT_EQ(ui::keyatplace("ArrowLeft"), std::nullopt) << "named by what it is, not where";
 }
