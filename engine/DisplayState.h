@@ -17,7 +17,7 @@ struct DisplayState {
         int column = 0;  // the marker's left edge is that of this column's cells
     };
 
-    std::array<Circle, 90> ball{};  // cell (x, y) is ball[y * 6 + x]
+    std::array<Circle, ui::mainform["ball"].count> ball{};  // cell (x, y) is ball[y * 6 + x]
     std::array<std::uint32_t, 2> next{ui::kLightYellow, ui::kLightYellow};
     std::array<Marker, 2> curs{Marker{false, 2}, Marker{false, 3}};
 

@@ -20,6 +20,9 @@ public:
     static constexpr int kFloorValue = 5;  // what every cell of the floor row holds
     static constexpr int kMaxLevel = 8;
     static constexpr int kGroupsPerLevel = 100;
+    static_assert(ui::mainform["ball"].count == kColumns * kRows &&
+                      ui::mainform["ball"].columns == kColumns,
+                  "the well's circles are its cells, row by row");
 
     struct Cell {
         int x;

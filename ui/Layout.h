@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -74,8 +75,25 @@ struct Form {
     int width, height;
     std::span<const Control> controls;
 
-    // The control of that name; every form's names are its own.
-    const Control& operator[](std::string_view control) const;
+    // The control of that name, found as the program compiles.
+    consteval const Control& operator[](std::string_view control) const {
+        for (const Control& c : controls) {
+            if (c.name == control) {
+                return c;
+            }
+        }
+        throw "the form has no control of that name";
+    }
+    constexpr bool uniquenames() const {
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            for (std::size_t j = 0; j < i; ++j) {
+                if (controls[i].name == controls[j].name) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
 };
 
 }  // namespace ui

@@ -75,11 +75,11 @@ void MainWindow::buildcontrols() {
     setCentralWidget(client_);
     // The well, the preview and the progress bar are painted from the game's state.
     ::buildcontrols(client_, ui::mainform, [this](const ui::Control& c, int) {
-        if (c.name == "Shape1") {
+        if (&c == &ui::mainform["Shape1"]) {
             well_ = new Well(game(), client_);
-        } else if (c.name == "Shape2") {
+        } else if (&c == &ui::mainform["Shape2"]) {
             preview_ = new Preview(game(), client_);
-        } else if (c.name == "perc") {
+        } else if (&c == &ui::mainform["perc"]) {
             perc_ = new ProgressBar(game(), client_);
         }
     });

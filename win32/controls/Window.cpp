@@ -160,6 +160,15 @@ std::wstring Window::caption(const ui::Control& c, int i) const {
     return widen(c.caption);
 }
 
+HWND Window::control(const ui::Control& c, int i) const {
+    for (const Child& child : children_) {
+        if (child.control == &c && child.i == i) {
+            return child.hwnd;
+        }
+    }
+    return nullptr;
+}
+
 HWND Window::control(std::string_view name, int i) const {
     for (const Child& child : children_) {
         if (child.control->name == name && child.i == i) {

@@ -22,7 +22,8 @@ public:
     UINT dpi() const;
 
     // The system's control for a control of the design, or an element of a control array.
-    HWND control(std::string_view name, int i = 0) const;
+    HWND control(const ui::Control& c, int i = 0) const;
+    HWND control(std::string_view name, int i = 0) const;  // for tests, which walk the design
     const ui::Control& controlof(HWND child) const;
 
     // Paints the window again, now.

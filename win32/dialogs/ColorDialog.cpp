@@ -5,19 +5,25 @@
 #include "Forms.h"
 #include "Late.h"
 
+namespace {
+constexpr const ui::Control& kCol = ui::colorform["col"];
+constexpr const ui::Control& kCcc = ui::colorform["ccc"];
+constexpr const ui::Control& kOk = ui::colorform["Command1"];
+}  // namespace
+
 ColorDialog::ColorDialog(Game& game, HWND owner, std::function<void()> unloaded)
     : Dialog(ui::colorform, owner, std::move(unloaded)), choice_(game) {
     open();
 }
 
 COLORREF ColorDialog::fill(const ui::Control& c, int i) const {
-    return c.name == "col" ? choice_.color(c.first + i) : Dialog::fill(c, i);
+    return &c == &kCol ? choice_.color(c.first + i) : Dialog::fill(c, i);
 }
 
 void ColorDialog::pressed(const ui::Control& c, int i) {
-    if (c.name == "ccc") {
+    if (&c == &kCcc) {
         pickcolor(c.first + i);
-    } else if (c.name == "Command1") {
+    } else if (&c == &kOk) {
         choice_.ok();
         close();
     } else {

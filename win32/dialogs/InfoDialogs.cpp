@@ -5,16 +5,21 @@
 #include "Texts.h"
 #include "Utf.h"
 
+namespace {
+constexpr const ui::Control& kScore = ui::topscores["score"];
+constexpr const ui::Control& kNames = ui::topscores["names"];
+}  // namespace
+
 TopScoresDialog::TopScoresDialog(const Game& game, HWND owner, std::function<void()> unloaded)
     : Dialog(ui::topscores, owner, std::move(unloaded)), game_(game) {
     open();
 }
 
 std::wstring TopScoresDialog::caption(const ui::Control& c, int i) const {
-    if (c.name == "score") {
+    if (&c == &kScore) {
         return std::to_wstring(game_.topscore()[i]);
     }
-    if (c.name == "names") {
+    if (&c == &kNames) {
         return widen(game_.topname()[i]);
     }
     return Dialog::caption(c, i);
@@ -26,7 +31,7 @@ RulesDialog::RulesDialog(HWND owner, std::function<void()> unloaded)
 }
 
 std::wstring RulesDialog::caption(const ui::Control& c, int i) const {
-    return c.name == "t" ? widen(ui::rulestext()) : Dialog::caption(c, i);
+    return &c == &ui::rules["t"] ? widen(ui::rulestext()) : Dialog::caption(c, i);
 }
 
 AboutDialog::AboutDialog(HWND owner, std::function<void()> unloaded)
@@ -35,5 +40,5 @@ AboutDialog::AboutDialog(HWND owner, std::function<void()> unloaded)
 }
 
 std::wstring AboutDialog::caption(const ui::Control& c, int i) const {
-    return c.name == "mm" ? widen(ui::abouttext()) : Dialog::caption(c, i);
+    return &c == &ui::about["mm"] ? widen(ui::abouttext()) : Dialog::caption(c, i);
 }

@@ -6,7 +6,9 @@
 #include "Utf.h"
 
 namespace {
-constexpr const char* kFields[] = {"Text1", "Text2", "Text3", "Text5"};
+// Left, right, turn, drop.
+constexpr const ui::Control* kFields[] = {&ui::keys["Text1"], &ui::keys["Text2"],
+                                          &ui::keys["Text3"], &ui::keys["Text5"]};
 constexpr wchar_t kOwner[] = L"TarveloKeysDialog";
 }  // namespace
 
@@ -14,7 +16,7 @@ KeysDialog::KeysDialog(Game& game, HWND owner, std::function<void()> unloaded)
     : Dialog(ui::keys, owner, std::move(unloaded)), choice_(game) {
     open();
     for (int i = 0; i < 4; ++i) {
-        fields_[i] = control(kFields[i]);
+        fields_[i] = control(*kFields[i]);
         SetPropW(fields_[i], kOwner, this);
         edit_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
             fields_[i], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&KeysDialog::field)));
@@ -23,7 +25,7 @@ KeysDialog::KeysDialog(Game& game, HWND owner, std::function<void()> unloaded)
 
 std::wstring KeysDialog::caption(const ui::Control& c, int i) const {
     for (int n = 0; n < 4; ++n) {
-        if (c.name == kFields[n]) {
+        if (&c == kFields[n]) {
             return widen(choice_.name(n));
         }
     }
@@ -31,7 +33,7 @@ std::wstring KeysDialog::caption(const ui::Control& c, int i) const {
 }
 
 void KeysDialog::pressed(const ui::Control& c, int) {
-    if (c.name == "Command1") {
+    if (&c == &ui::keys["Command1"]) {
         choice_.ok();
     }
     close();

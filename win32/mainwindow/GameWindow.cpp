@@ -19,7 +19,17 @@ constexpr UINT kLoadSounds = WM_APP + 1;    // after the first paint
 constexpr UINT kBringForward = WM_APP + 2;  // once the system's own activation is done
 constexpr WPARAM kFirstCommand = 100;
 
-const ui::Control& kBall = ui::mainform["ball"];
+// The controls painted from the game's state, known by what they are.
+constexpr const ui::Control& kBall = ui::mainform["ball"];
+constexpr const ui::Control& kCurs = ui::mainform["curs"];
+constexpr const ui::Control& kNext = ui::mainform["next"];
+constexpr const ui::Control& kPerc = ui::mainform["perc"];
+constexpr const ui::Control& kScore = ui::mainform["score"];
+constexpr const ui::Control& kCol = ui::mainform["col"];
+constexpr const ui::Control& kLevel = ui::mainform["level"];
+constexpr const ui::Control& kInfo = ui::mainform["info"];
+constexpr const ui::Control& kCommand1 = ui::mainform["Command1"];
+constexpr const ui::Control& kCommand2 = ui::mainform["Command2"];
 
 bool iskey(UINT message) {
     return message >= WM_KEYFIRST && message <= WM_KEYLAST;
@@ -122,8 +132,8 @@ bool GameWindow::preprocess(MSG& message) {
 void GameWindow::render() {
     const Game& g = game();
     const DisplayState& d = g.display;
-    ShowWindow(control("Command1"), d.command1 ? SW_SHOWNA : SW_HIDE);
-    ShowWindow(control("Command2"), d.command2 ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(control(kCommand1), d.command1 ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(control(kCommand2), d.command2 ? SW_SHOWNA : SW_HIDE);
     HMENU menu = GetMenu(hwnd());
     for (std::size_t i = 0; i < items_.size(); ++i) {
         const auto id = static_cast<UINT>(kFirstCommand + i);
@@ -136,9 +146,9 @@ void GameWindow::render() {
 
 ui::Rect GameWindow::where(const ui::Control& c, int i) const {
     ui::Rect r = c.at(i);
-    if (c.name == "curs") {  // under its column's cells
+    if (&c == &kCurs) {  // under its column's cells
         r.left = kBall.at(form_.game().display.curs[i].column).left;
-    } else if (c.name == "perc") {
+    } else if (&c == &kPerc) {
         r.width = static_cast<int>(form_.game().display.perc + 0.5);
     }
     return r;
@@ -146,19 +156,19 @@ ui::Rect GameWindow::where(const ui::Control& c, int i) const {
 
 bool GameWindow::shown(const ui::Control& c, int i) const {
     const DisplayState& d = form_.game().display;
-    if (c.name == "ball") {
+    if (&c == &kBall) {
         return d.ball[i].visible;
     }
-    if (c.name == "curs") {
+    if (&c == &kCurs) {
         return d.curs[i].visible;
     }
-    if (c.name == "score" || c.name == "col" || c.name == "level") {
+    if (&c == &kScore || &c == &kCol || &c == &kLevel) {
         return d.countersvisible;
     }
-    if (c.name == "perc") {
+    if (&c == &kPerc) {
         return d.countersvisible && px(where(c, i).width, dpi()) > 0;
     }
-    if (c.name == "info") {
+    if (&c == &kInfo) {
         return d.infovisible;
     }
     return Window::shown(c, i);
@@ -166,10 +176,10 @@ bool GameWindow::shown(const ui::Control& c, int i) const {
 
 COLORREF GameWindow::fill(const ui::Control& c, int i) const {
     const DisplayState& d = form_.game().display;
-    if (c.name == "ball") {
+    if (&c == &kBall) {
         return d.ball[i].color;
     }
-    if (c.name == "next") {
+    if (&c == &kNext) {
         return d.next[i];
     }
     return Window::fill(c, i);
@@ -177,16 +187,16 @@ COLORREF GameWindow::fill(const ui::Control& c, int i) const {
 
 std::wstring GameWindow::caption(const ui::Control& c, int i) const {
     const DisplayState& d = form_.game().display;
-    if (c.name == "score") {
+    if (&c == &kScore) {
         return std::to_wstring(d.score);
     }
-    if (c.name == "col") {
+    if (&c == &kCol) {
         return std::to_wstring(d.col);
     }
-    if (c.name == "level") {
+    if (&c == &kLevel) {
         return std::to_wstring(d.level);
     }
-    if (c.name == "info") {
+    if (&c == &kInfo) {
         return widen(d.info);
     }
     return Window::caption(c, i);
@@ -194,9 +204,9 @@ std::wstring GameWindow::caption(const ui::Control& c, int i) const {
 
 void GameWindow::pressed(const ui::Control& c, int) {
     SetFocus(hwnd());  // keys come to the window, never to a button
-    if (c.name == "Command1") {
+    if (&c == &kCommand1) {
         form_.Command1_Click();
-    } else if (c.name == "Command2") {
+    } else if (&c == &kCommand2) {
         form_.Command2_Click();
     }
 }
