@@ -8,6 +8,7 @@
 #include "Application.h"
 #include "BenchCommon.h"
 #include "BenchWindow.h"
+#include "GameSetup.h"
 
 namespace {
 
@@ -34,8 +35,8 @@ Result measure(MainWindow& window, int level, int ticks, Qt::TimerType type) {
             intervals.push_back((now - last) / 1e6);
         }
         last = now;
-        if (game.pairy > 10) {
-            game.pairy = 0;  // keep the pair falling: the game must not end mid-measure
+        if (game.pairy() > 10) {
+            set(game).pairy = 0;  // keep the pair falling: the game must not end mid-measure
         }
         if (static_cast<int>(intervals.size()) >= ticks) {
             loop.quit();

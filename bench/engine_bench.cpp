@@ -2,8 +2,8 @@
 // icon, drawn in every size the window offers as the program starts.
 #include <benchmark/benchmark.h>
 
-#include "BoardPicture.h"
 #include "Game.h"
+#include "GameSetup.h"
 #include "Icon.h"
 #include "SilentHost.h"
 
@@ -14,7 +14,7 @@ void TickOnEmptyWell(benchmark::State& state) {
     Game game(host);
     game.newgame();
     for (auto _ : state) {
-        game.pairy = 0;
+        set(game).pairy = 0;
         benchmark::DoNotOptimize(game.tick());
     }
 }
@@ -31,17 +31,17 @@ void DropWithLongChain(benchmark::State& state) {
         state.PauseTiming();
         setrows(game, {"4.....", "4.....", "4.....", "3.....", "3.....", "3.....", "2.....",
                        "2.....", "2.....", "1.....", "13....", "14...."});
-        game.pairx = 1;
-        game.pairy = 0;
-        game.pairdir = 0;
-        game.paircolor1 = 2;
-        game.paircolor2 = 1;
-        game.display.score = 0;
-        game.display.col = 0;
+        set(game).pairx = 1;
+        set(game).pairy = 0;
+        set(game).pairdir = 0;
+        set(game).paircolor1 = 2;
+        set(game).paircolor2 = 1;
+        set(game).display.score = 0;
+        set(game).display.col = 0;
         state.ResumeTiming();
         game.droppair();
     }
-    state.counters["groups"] = static_cast<double>(game.display.col);
+    state.counters["groups"] = static_cast<double>(game.display().col);
 }
 BENCHMARK(DropWithLongChain);
 
@@ -52,8 +52,8 @@ void RemovegroupsOnFullBoardWithoutGroup(benchmark::State& state) {
     game.newgame();
     setrows(game, {"123412", "341234", "123412", "341234", "123412", "341234", "123412", "341234",
                    "123412", "341234", "123412", "341234", "123412", "341234", "123412"});
-    game.board[2][0] = game.board[2][1] = 0;
-    game.board[3][0] = 0;
+    set(game).board[2][0] = set(game).board[2][1] = 0;
+    set(game).board[3][0] = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(game.removegroups());
     }

@@ -10,6 +10,7 @@
 
 #include "Application.h"
 #include "BenchWindow.h"
+#include "GameSetup.h"
 
 namespace {
 
@@ -94,7 +95,7 @@ int main(int argc, char* argv[]) {
     game.loadsettings(bench.store);
     game.setsound(true);
     for (int y = 2; y < 15; ++y) {
-        game.board[2][y] = static_cast<std::int16_t>(1 + y % 2);
+        set(game).board[2][y] = static_cast<std::int16_t>(1 + y % 2);
     }
     game.keydown(game.keys().drop);
     window.render();

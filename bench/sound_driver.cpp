@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "GameSetup.h"
 #include "MainWindow.h"
 #include "QtSettingsStore.h"
 
@@ -35,12 +36,12 @@ void wait(int ms) {
 
 // A column of three balls of the first colour under the pair, which is of that colour too.
 void stack(Game& game) {
-    game.board = {};
+    set(game).board = {};
     for (int y = 12; y < 15; ++y) {
-        game.board[0][y] = 1;
+        set(game).board[0][y] = 1;
     }
-    game.pairx = 0;
-    game.paircolor1 = game.paircolor2 = 1;
+    set(game).pairx = 0;
+    set(game).paircolor1 = set(game).paircolor2 = 1;
 }
 
 }  // namespace
@@ -60,12 +61,12 @@ int main(int argc, char* argv[]) {
     game.keydown(game.keys().drop);  // a drop that removes a group
     wait(1500);
     stack(game);
-    game.display.col = 99;  // the hundredth group
+    set(game).display.col = 99;  // the hundredth group
     game.keydown(game.keys().drop);
     wait(2000);
-    game.board = {};
+    set(game).board = {};
     for (int y = 2; y < 15; ++y) {
-        game.board[2][y] = static_cast<std::int16_t>(1 + y % 2);
+        set(game).board[2][y] = static_cast<std::int16_t>(1 + y % 2);
     }
     game.keydown(game.keys().drop);  // the well is full
     wait(2000);

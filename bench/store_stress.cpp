@@ -38,6 +38,7 @@
 
 #include "Game.h"
 #include "GameHost.h"
+#include "GameSetup.h"
 #include "QtSettingsStore.h"
 #include "SilentHost.h"
 
@@ -103,13 +104,13 @@ int writer(const QString& dir, int id, int records, unsigned seed, long long sta
                 .count();
         const int seconds = static_cast<int>((nowms - startms) / 1000) + 1;
         // Now and then a score from earlier in the run, which may not enter the list.
-        game.display.score =
+        set(game).display.score =
             scorefor(random() % 4 == 0 ? static_cast<int>(random() % seconds) : seconds, id, n);
         if (!game.qualifies()) {
             continue;
         }
         const std::string name = "copy" + std::to_string(id) + "-" + std::to_string(n);
-        logline(log, "try " + name + " " + std::to_string(game.display.score));
+        logline(log, "try " + name + " " + std::to_string(game.display().score));
         game.storerecord(store, name);
         logline(log, (store.told ? "disk " : "late ") + name);
     }
@@ -287,7 +288,7 @@ int main(int argc, char** argv) {
         Game game(host);
         game.loadsettings(store);
         for (int k = 0; k < 10; ++k) {
-            game.display.score = k < 2 ? 2100000000 + k : k + 1;
+            set(game).display.score = k < 2 ? 2100000000 + k : k + 1;
             game.storerecord(store, "original-" + std::to_string(k));
         }
         for (int k = 0; k < 10; ++k) {

@@ -46,14 +46,14 @@ void Game::newgame() {
         return;
     }
     rng_.seed(static_cast<std::uint32_t>(std::llround(timeofday_() * 1e6)));
-    display.score = 0;
-    display.col = 0;
-    display.countersvisible = true;
-    display.infovisible = false;
-    display.pauseenabled = true;
+    display_.score = 0;
+    display_.col = 0;
+    display_.countersvisible = true;
+    display_.infovisible = false;
+    display_.pauseenabled = true;
     over_ = false;
     clearboard();
-    for (auto& ball : display.ball) {
+    for (auto& ball : display_.ball) {
         ball.visible = false;
     }
     // The first call only moves the old preview into a pair that the second replaces.
@@ -65,7 +65,7 @@ void Game::newgame() {
 
 void Game::setlevel(int level) {
     level = std::clamp(level, 1, kMaxLevel);  // a level above 8 would stop the clock
-    display.level = level;
+    display_.level = level;
     clock_.period = 450 - 50 * level;
     host_.clockchanged();
 }
@@ -74,7 +74,7 @@ void Game::start() {
     if (landing_ || over_) {
         return;
     }
-    display.command1 = false;
+    display_.command1 = false;
     newgame();
 }
 
@@ -82,8 +82,8 @@ void Game::restart() {
     if (landing_ || over_) {
         return;
     }
-    display.command1 = false;
-    display.command2 = false;
+    display_.command1 = false;
+    display_.command2 = false;
     newgame();
 }
 
@@ -92,7 +92,7 @@ void Game::pause() {
         return;
     }
     setclock(false);
-    display.command2 = true;
+    display_.command2 = true;
 }
 
 void Game::resume() {
@@ -100,7 +100,7 @@ void Game::resume() {
         return;
     }
     setclock(true);
-    display.command2 = false;
+    display_.command2 = false;
 }
 
 void Game::pausefordialog() {
@@ -108,7 +108,7 @@ void Game::pausefordialog() {
         return;
     }
     setclock(false);
-    display.command2 = true;
+    display_.command2 = true;
 }
 
 void Game::keydown(std::int64_t code, bool repeat) {
@@ -131,20 +131,20 @@ void Game::keydown(std::int64_t code, bool repeat) {
 }
 
 void Game::resetidle() {
-    display.command1 = true;
-    display.command2 = false;  // a game that ended while paused must not leave it over the start
+    display_.command1 = true;
+    display_.command2 = false;  // a game that ended while paused must not leave it over the start
     clearboard();
     drawboard();
-    display.countersvisible = false;
-    display.score = 0;
-    display.col = 0;
-    display.level = startlevel_;
-    display.next = {ui::kLightYellow, ui::kLightYellow};
-    display.curs[0].visible = false;
-    display.curs[1].visible = false;
-    display.info = ui::mainform["info"].caption;
-    display.infovisible = true;
-    display.pauseenabled = false;
+    display_.countersvisible = false;
+    display_.score = 0;
+    display_.col = 0;
+    display_.level = startlevel_;
+    display_.next = {ui::kLightYellow, ui::kLightYellow};
+    display_.curs[0].visible = false;
+    display_.curs[1].visible = false;
+    display_.info = ui::mainform["info"].caption;
+    display_.infovisible = true;
+    display_.pauseenabled = false;
     setclock(false);
     over_ = false;
 }
@@ -157,7 +157,7 @@ void Game::setclock(bool running) {
 }
 
 void Game::clearboard() {
-    for (auto& column : board) {
+    for (auto& column : board_) {
         column.fill(0);
         column[kRows] = kFloorValue;
     }

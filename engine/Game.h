@@ -45,11 +45,17 @@ public:
     // Seconds since midnight, from which newgame seeds the colours; tests give their own.
     explicit Game(GameHost& host, std::function<double()> timeofday = {});
 
-    // The game's state, as the engine's procedures use it. Windows only read it; tests lay it out.
-    std::array<std::array<std::int16_t, kRows + 1>, kColumns> board{};  // board[x][y]
-    int pairx = 2, pairy = 0, pairdir = 0, paircolor1 = 0, paircolor2 = 0;
-    std::array<int, 2> nextcolor{};
-    DisplayState display;
+    using Board = std::array<std::array<std::int16_t, kRows + 1>, kColumns>;  // board[x][y]
+
+    // The game's state, for windows and tests to read; tests lay it out through GameSetup.
+    const Board& board() const { return board_; }
+    int pairx() const { return pairx_; }
+    int pairy() const { return pairy_; }
+    int pairdir() const { return pairdir_; }
+    int paircolor1() const { return paircolor1_; }
+    int paircolor2() const { return paircolor2_; }
+    const std::array<int, 2>& nextcolor() const { return nextcolor_; }
+    const DisplayState& display() const { return display_; }
 
     // What the windows change, each kept valid here.
     bool sound() const { return sound_; }  // m_sound
@@ -122,9 +128,11 @@ public:
     bool landing() const { return landing_; }
     bool over() const { return over_; }
     // A game is under way and can take the game keys.
-    bool playing() const { return display.pauseenabled && !over_ && !landing_; }
+    bool playing() const { return display_.pauseenabled && !over_ && !landing_; }
 
 private:
+    friend class GameSetup;
+
     void clearboard();
     void hideemptycells();
     void showball(Cell cell, int color);
@@ -145,6 +153,10 @@ private:
 
     GameHost& host_;
     std::function<double()> timeofday_;
+    Board board_{};
+    int pairx_ = 2, pairy_ = 0, pairdir_ = 0, paircolor1_ = 0, paircolor2_ = 0;
+    std::array<int, 2> nextcolor_{};
+    DisplayState display_;
     std::mt19937 rng_;
     bool landing_ = false;
     bool over_ = false;

@@ -9,14 +9,14 @@ constexpr Game::Cell kBall2[] = {{0, 1}, {-1, 0}, {0, -1}, {1, 0}};
 }  // namespace
 
 void Game::newpair() {
-    pairdir = 0;
-    pairx = 2;
-    pairy = 0;
-    paircolor1 = nextcolor[0];
-    paircolor2 = nextcolor[1];
-    nextcolor[0] = randomcolor();
-    nextcolor[1] = randomcolor();
-    display.next = {palette_[nextcolor[0]], palette_[nextcolor[1]]};
+    pairdir_ = 0;
+    pairx_ = 2;
+    pairy_ = 0;
+    paircolor1_ = nextcolor_[0];
+    paircolor2_ = nextcolor_[1];
+    nextcolor_[0] = randomcolor();
+    nextcolor_[1] = randomcolor();
+    display_.next = {palette_[nextcolor_[0]], palette_[nextcolor_[1]]};
     showpair();
 }
 
@@ -35,22 +35,22 @@ int Game::tick() {
     }
     const auto resting = [this] {
         const Cell b2 = ball2();
-        return !free(pairx, pairy + 1) || !free(b2.x, b2.y + 1);
+        return !free(pairx_, pairy_ + 1) || !free(b2.x, b2.y + 1);
     };
     // A pair moved or turned onto a ledge (or dealt onto a high column) is already resting:
     // moving it first would write it over a ball.
     if (!resting()) {
         hideemptycells();
-        ++pairy;
+        ++pairy_;
         if (!resting()) {
-            showball({pairx, pairy}, paircolor1);
-            showball(ball2(), paircolor2);
+            showball({pairx_, pairy_}, paircolor1_);
+            showball(ball2(), paircolor2_);
             return 1;
         }
     }
     const Cell b2 = ball2();
-    board[pairx][pairy] = static_cast<std::int16_t>(paircolor1);
-    board[b2.x][b2.y] = static_cast<std::int16_t>(paircolor2);
+    board_[pairx_][pairy_] = static_cast<std::int16_t>(paircolor1_);
+    board_[b2.x][b2.y] = static_cast<std::int16_t>(paircolor2_);
     landpair();
     return 0;
 }
@@ -63,7 +63,7 @@ void Game::landpair() {
         bool moved = true;
         while (moved) {
             moved = false;
-            for (auto& column : board) {
+            for (auto& column : board_) {
                 for (int y = kRows - 2; y >= 0; --y) {
                     if (column[y] != 0 && column[y + 1] == 0) {
                         column[y + 1] = column[y];
@@ -89,10 +89,10 @@ void Game::endlanding() {
 void Game::drawboard() {
     for (int x = 0; x < kColumns; ++x) {
         for (int y = 0; y < kRows; ++y) {
-            auto& ball = display.ball[y * kColumns + x];
-            ball.visible = board[x][y] != 0;
+            auto& ball = display_.ball[y * kColumns + x];
+            ball.visible = board_[x][y] != 0;
             if (ball.visible) {
-                ball.color = palette_[board[x][y]];
+                ball.color = palette_[board_[x][y]];
             }
         }
     }
@@ -101,23 +101,23 @@ void Game::drawboard() {
 void Game::hideemptycells() {
     for (int x = 0; x < kColumns; ++x) {
         for (int y = 0; y < kRows; ++y) {
-            if (board[x][y] == 0) {
-                display.ball[y * kColumns + x].visible = false;
+            if (board_[x][y] == 0) {
+                display_.ball[y * kColumns + x].visible = false;
             }
         }
     }
 }
 
 void Game::showball(Cell cell, int color) {
-    display.ball[cell.y * kColumns + cell.x] = {true, palette_[color]};
+    display_.ball[cell.y * kColumns + cell.x] = {true, palette_[color]};
 }
 
 Game::Cell Game::ball2() const {
-    return {pairx + kBall2[pairdir].x, pairy + kBall2[pairdir].y};
+    return {pairx_ + kBall2[pairdir_].x, pairy_ + kBall2[pairdir_].y};
 }
 
 // Inside the well and empty: the floor below it, the walls beside it and the space above it
 // are never free, also before the first game has laid the floor.
 bool Game::free(int x, int y) const {
-    return x >= 0 && x < kColumns && y >= 0 && y < kRows && board[x][y] == 0;
+    return x >= 0 && x < kColumns && y >= 0 && y < kRows && board_[x][y] == 0;
 }

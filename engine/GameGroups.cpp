@@ -6,14 +6,14 @@
 #include "Texts.h"
 
 int Game::removegroups() {
-    if (board[2][1] != 0 || board[2][0] != 0) {
+    if (board_[2][1] != 0 || board_[2][0] != 0) {
         gameover();
         return 0;
     }
     bool found = false;
     for (int x = 0; x < kColumns && !found; ++x) {
         for (int y = 0; y < kRows && !found; ++y) {
-            if (board[x][y] != 0) {
+            if (board_[x][y] != 0) {
                 group_.clear();
                 markgroup(x, y);
                 found = group_.size() > 3;
@@ -36,19 +36,19 @@ int Game::removegroups() {
 
 void Game::removegroup() {
     for (const Cell& c : group_) {
-        board[c.x][c.y] = 0;
+        board_[c.x][c.y] = 0;
     }
     const auto n = static_cast<std::int64_t>(group_.size());
-    display.score += n * n;
-    display.col += 1;
+    display_.score += n * n;
+    display_.col += 1;
     progress();
 }
 
 void Game::markgroup(int x, int y) {
     group_.push_back({x, y});
-    const int color = board[x][y];
+    const int color = board_[x][y];
     auto joins = [&](int nx, int ny) {
-        return board[nx][ny] == color &&
+        return board_[nx][ny] == color &&
                std::find(group_.begin(), group_.end(), Cell{nx, ny}) == group_.end();
     };
     if (x != 0 && joins(x - 1, y)) {
@@ -68,15 +68,15 @@ void Game::markgroup(int x, int y) {
 // The bar shows the current hundred of groups; it stays empty while the level is ahead of
 // the count and at the top level.
 void Game::progress() {
-    const std::int64_t g = display.col;
+    const std::int64_t g = display_.col;
     const std::int64_t k = g / kGroupsPerLevel;
-    display.perc = static_cast<double>(g - kGroupsPerLevel * k) *
-                   ui::mainform["percfull"].place.width / kGroupsPerLevel;
-    if (display.level > k + 1 || display.level == kMaxLevel) {
-        display.perc = 0;
+    display_.perc = static_cast<double>(g - kGroupsPerLevel * k) *
+                    ui::mainform["percfull"].place.width / kGroupsPerLevel;
+    if (display_.level > k + 1 || display_.level == kMaxLevel) {
+        display_.perc = 0;
     }
     const std::int64_t next = k + 1;
-    if (display.level < next && display.level < kMaxLevel) {
+    if (display_.level < next && display_.level < kMaxLevel) {
         levelup(static_cast<int>(next));
     }
 }
@@ -85,7 +85,7 @@ void Game::levelup(int level) {
     if (sound_) {
         host_.playsound(ui::Sound::level);
     }
-    display.info = ui::levelmessage(level);
+    display_.info = ui::levelmessage(level);
     blink_.level = level;
     startblink(true, 8, 100);
 }
@@ -104,11 +104,11 @@ void Game::startblink(bool level, int frames, int milliseconds) {
 
 void Game::toggleblink() {
     if (blink_.what == Blink::What::level) {
-        display.infovisible = !display.infovisible;
+        display_.infovisible = !display_.infovisible;
         return;
     }
     for (const Cell& c : group_) {
-        auto& ball = display.ball[c.y * kColumns + c.x];
+        auto& ball = display_.ball[c.y * kColumns + c.x];
         ball.visible = !ball.visible;
     }
 }

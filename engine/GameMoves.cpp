@@ -22,16 +22,16 @@ constexpr Turn kTurns[] = {
 // free in the board, since the pair is not in it.
 void Game::moveleft() {
     const Cell b2 = ball2();
-    if (!landing_ && free(pairx - 1, pairy) && free(b2.x - 1, b2.y)) {
-        --pairx;
+    if (!landing_ && free(pairx_ - 1, pairy_) && free(b2.x - 1, b2.y)) {
+        --pairx_;
         showpair();
     }
 }
 
 void Game::moveright() {
     const Cell b2 = ball2();
-    if (!landing_ && free(pairx + 1, pairy) && free(b2.x + 1, b2.y)) {
-        ++pairx;
+    if (!landing_ && free(pairx_ + 1, pairy_) && free(b2.x + 1, b2.y)) {
+        ++pairx_;
         showpair();
     }
 }
@@ -43,13 +43,13 @@ void Game::rotatepair() {
     if (sound_) {
         host_.playsound(ui::Sound::rotate);  // also when the turn is refused
     }
-    const Turn& turn = kTurns[pairdir];
-    bool allowed = pairdir != 1 || pairy != 0;
+    const Turn& turn = kTurns[pairdir_];
+    bool allowed = pairdir_ != 1 || pairy_ != 0;
     for (int i = 0; i < turn.count; ++i) {
-        allowed = allowed && free(pairx + turn.cells[i].x, pairy + turn.cells[i].y);
+        allowed = allowed && free(pairx_ + turn.cells[i].x, pairy_ + turn.cells[i].y);
     }
     if (allowed) {
-        pairdir = (pairdir + 1) % 4;
+        pairdir_ = (pairdir_ + 1) % 4;
         showpair();
     }
 }
@@ -68,11 +68,11 @@ void Game::droppair() {
 void Game::showpair() {
     hideemptycells();
     const Cell b2 = ball2();
-    showball({pairx, pairy}, paircolor1);
-    showball(b2, paircolor2);
-    display.curs[0] = {true, pairx};
-    display.curs[1].visible = pairdir == 1 || pairdir == 3;
-    if (display.curs[1].visible) {
-        display.curs[1].column = b2.x;
+    showball({pairx_, pairy_}, paircolor1_);
+    showball(b2, paircolor2_);
+    display_.curs[0] = {true, pairx_};
+    display_.curs[1].visible = pairdir_ == 1 || pairdir_ == 3;
+    if (display_.curs[1].visible) {
+        display_.curs[1].column = b2.x;
     }
 }

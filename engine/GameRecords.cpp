@@ -9,7 +9,7 @@
 #include "StoreText.h"
 
 bool Game::qualifies() const {
-    return display.score >= topscore_[9];
+    return display_.score >= topscore_[9];
 }
 
 void Game::insertrecord(const std::string& name) {
@@ -19,7 +19,7 @@ void Game::insertrecord(const std::string& name) {
     std::replace_if(
         plain.begin(), plain.end(),
         [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }, ' ');
-    placerecord(display.score, plain);
+    placerecord(display_.score, plain);
 }
 
 // Above every entry with an equal score; the tenth drops out.

@@ -140,7 +140,7 @@ bool MainForm::Form_Unload() {
         return false;  // a window of ours is open over it and must be closed first
     }
     game_.savesettings(store_);
-    if (game_.display.pauseenabled && game_.qualifies()) {
+    if (game_.display().pauseenabled && game_.qualifies()) {
         game_.setclock(false);  // the record offered is the score shown
         host_.render();
         over_ = Over::closing;

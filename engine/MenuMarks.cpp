@@ -14,5 +14,5 @@ bool checked(const Game& game, const ui::MenuItem& item) {
 }
 
 bool enabled(const Game& game, const ui::MenuItem& item) {
-    return item.command != ui::Command::Pause || game.display.pauseenabled;
+    return item.command != ui::Command::Pause || game.display().pauseenabled;
 }

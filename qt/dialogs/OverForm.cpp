@@ -12,8 +12,8 @@
 OverForm::OverForm(const Game& game, QWidget* parent) : Form(parent, ui::overform) {
     const ui::Form& f = ui::overform;
     buildcontrols(this, f);
-    control<QLabel>(this, f["score"])->setText(QString::number(game.display.score));
-    control<QLabel>(this, f["level"])->setText(QString::number(game.display.level));
+    control<QLabel>(this, f["score"])->setText(QString::number(game.display().score));
+    control<QLabel>(this, f["level"])->setText(QString::number(game.display().level));
     label4_ = control<QLabel>(this, f["Label4"]);
     yourname_ = control<QLineEdit>(this, f["yourname"]);
     connect(control<QPushButton>(this, f["Command1"]), &QPushButton::clicked, this, [this] {

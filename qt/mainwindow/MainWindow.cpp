@@ -147,7 +147,7 @@ void MainWindow::keepenabledlook() {
 
 void MainWindow::render() {
     const Game& g = game();
-    const DisplayState& d = g.display;
+    const DisplayState& d = g.display();
     score_->setText(QString::number(d.score));
     col_->setText(QString::number(d.col));
     level_->setText(QString::number(d.level));

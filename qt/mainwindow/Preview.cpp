@@ -20,6 +20,6 @@ void Preview::paintEvent(QPaintEvent*) {
     QPainter p(this);
     drawbox(p, rect(), colorref(background.color));
     for (int i = 0; i < next.count; ++i) {
-        drawball(p, twrect(next.at(i)).translated(-pos()), colorref(game_.display.next[i]));
+        drawball(p, twrect(next.at(i)).translated(-pos()), colorref(game_.display().next[i]));
     }
 }

@@ -15,12 +15,12 @@ ProgressBar::ProgressBar(const Game& game, QWidget* parent) : QWidget(parent), g
 
 // The width is kept in twips and mapped to pixels once, here.
 int ProgressBar::filledwidth() const {
-    return tw(game_.display.perc);
+    return tw(game_.display().perc);
 }
 
 void ProgressBar::paintEvent(QPaintEvent*) {
     const int width = std::min(filledwidth(), this->width());
-    if (game_.display.countersvisible && width > 0) {
+    if (game_.display().countersvisible && width > 0) {
         QPainter p(this);
         drawbox(p, QRect(0, 0, width, height()), QBrush(Qt::black, Qt::FDiagPattern));
     }

@@ -25,7 +25,7 @@ void Well::paintEvent(QPaintEvent*) {
     // Shapes are placed from the client area's corner, as the layout gives them.
     const auto place = [this](const ui::Rect& r) { return twrect(r).translated(-pos()); };
     drawbox(p, place(background.place), colorref(background.color));
-    const DisplayState& d = game_.display;
+    const DisplayState& d = game_.display();
     for (int i = 0; i < ball.count; ++i) {
         if (d.ball[i].visible) {
             drawball(p, place(ball.at(i)), colorref(d.ball[i].color));

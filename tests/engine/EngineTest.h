@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "BoardPicture.h"
 #include "Game.h"
+#include "GameSetup.h"
 #include "MemoryStore.h"
 
 // Records what the engine asks of the window system.
@@ -47,11 +47,11 @@ protected:
     void blinkout(const std::function<void()>& during = {}) {
         for (int guard = 0; game.blinkclock().running && guard < 1000; ++guard) {
             std::vector<bool> frame;
-            for (const auto& ball : game.display.ball) {
+            for (const auto& ball : game.display().ball) {
                 frame.push_back(ball.visible);
             }
             frames.push_back(frame);
-            infoframes.push_back(game.display.infovisible);
+            infoframes.push_back(game.display().infovisible);
             lengths.push_back(game.blinkclock().period);
             if (during) {
                 during();
@@ -93,22 +93,22 @@ protected:
     }
 
     void setpair(int x, int y, int dir, int color1 = 1, int color2 = 2) {
-        game.pairx = x;
-        game.pairy = y;
-        game.pairdir = dir;
-        game.paircolor1 = color1;
-        game.paircolor2 = color2;
+        set(game).pairx = x;
+        set(game).pairy = y;
+        set(game).pairdir = dir;
+        set(game).paircolor1 = color1;
+        set(game).paircolor2 = color2;
         game.showpair();
     }
 
-    int cell(int x, int y) const { return game.board[x][y]; }
-    bool shown(int x, int y) const { return game.display.ball[y * 6 + x].visible; }
+    int cell(int x, int y) const { return game.board()[x][y]; }
+    bool shown(int x, int y) const { return game.display().ball[y * 6 + x].visible; }
 
     int ballcount() const {
         int n = 0;
         for (int x = 0; x < Game::kColumns; ++x) {
             for (int y = 0; y < Game::kRows; ++y) {
-                n += game.board[x][y] != 0;
+                n += game.board()[x][y] != 0;
             }
         }
         return n;

@@ -1,4 +1,5 @@
 #include "Referee.h"
+#include "GameSetup.h"
 
 #include <algorithm>
 #include <cmath>
@@ -36,13 +37,13 @@ void Referee::actonce() {
     const bool playing = game.playing();
     switch (next_() % 16) {
         case 0:
-            if (game.display.command1) {  // the start button shows only when idle
+            if (game.display().command1) {  // the start button shows only when idle
                 game.start();
                 fresh();
             }
             break;
         case 1:
-            if (game.display.pauseenabled && next_() % 32 == 0) {
+            if (game.display().pauseenabled && next_() % 32 == 0) {
                 game.restart();
                 fresh();
             }
@@ -83,8 +84,8 @@ void Referee::actonce() {
             break;
         case 11:
             if (playing && next_() % 8 == 0) {  // jump ahead to a level-up
-                const std::int64_t jump = 95 + next_() % 5 - game.display.col % 100;
-                game.display.col += jump;
+                const std::int64_t jump = 95 + next_() % 5 - game.display().col % 100;
+                set(game).display.col += jump;
                 skipped_ += jump;
             }
             break;
@@ -103,7 +104,7 @@ void Referee::playsound(ui::Sound sound) {
         removed_ += n;
         squares_ += n * n;
         ++groups_;
-        colatgot_ = game.display.col + 1;
+        colatgot_ = game.display().col + 1;
     }
 }
 
@@ -116,8 +117,8 @@ void Referee::duringblink() {
     if (!game.landing()) {
         failure_ = "a blink outside a landing";
     }
-    const auto board = game.board;
-    const int x = game.pairx, y = game.pairy, dir = game.pairdir;
+    const auto board = game.board();
+    const int x = game.pairx(), y = game.pairy(), dir = game.pairdir();
     const bool running = game.clock().running;
     switch (next_() % 6) {
         case 0:
@@ -139,7 +140,7 @@ void Referee::duringblink() {
             game.newgame();
             break;
     }
-    if (game.board != board || game.pairx != x || game.pairy != y || game.pairdir != dir ||
+    if (game.board() != board || game.pairx() != x || game.pairy() != y || game.pairdir() != dir ||
         game.clock().running != running) {
         failure_ = "input during a blink changed the game";
     }
@@ -153,42 +154,42 @@ std::string Referee::check() const {
     if (game.landing()) {
         return "still landing after an input";
     }
-    const bool started = game.display.pauseenabled || game.over();
+    const bool started = game.display().pauseenabled || game.over();
     int balls = 0;
     for (int x = 0; x < 6; ++x) {
-        if ((started || game.board[x][15] != 0) && game.board[x][15] != 5) {
+        if ((started || game.board()[x][15] != 0) && game.board()[x][15] != 5) {
             return "floor broken" + at(x, 15);
         }
         for (int y = 0; y < 15; ++y) {
-            const int v = game.board[x][y];
+            const int v = game.board()[x][y];
             if (v < 0 || v > 4) {
                 return "bad cell value " + std::to_string(v) + at(x, y);
             }
-            if (y < 14 && v != 0 && game.board[x][y + 1] == 0) {
+            if (y < 14 && v != 0 && game.board()[x][y + 1] == 0) {
                 return "ball hanging" + at(x, y);
             }
             balls += v != 0;
         }
     }
     if (game.playing()) {
-        const int x2 = game.pairx + (game.pairdir == 1 ? -1 : game.pairdir == 3 ? 1 : 0);
-        const int y2 = game.pairy + (game.pairdir == 0 ? 1 : game.pairdir == 2 ? -1 : 0);
-        for (const auto& [x, y] : {std::pair{game.pairx, game.pairy}, std::pair{x2, y2}}) {
+        const int x2 = game.pairx() + (game.pairdir() == 1 ? -1 : game.pairdir() == 3 ? 1 : 0);
+        const int y2 = game.pairy() + (game.pairdir() == 0 ? 1 : game.pairdir() == 2 ? -1 : 0);
+        for (const auto& [x, y] : {std::pair{game.pairx(), game.pairy()}, std::pair{x2, y2}}) {
             if (x < 0 || x > 5 || y < 0 || y > 14) {
                 return "pair outside the well" + at(x, y);
             }
-            if (game.board[x][y] != 0) {
+            if (game.board()[x][y] != 0) {
                 return "pair over a ball" + at(x, y);
             }
         }
-        if (game.paircolor1 < 1 || game.paircolor1 > 4 || game.paircolor2 < 1 ||
-            game.paircolor2 > 4) {
+        if (game.paircolor1() < 1 || game.paircolor1() > 4 || game.paircolor2() < 1 ||
+            game.paircolor2() > 4) {
             return "pair colour out of range";
         }
         for (int x = 0; x < 6; ++x) {
             for (int y = 0; y < 15; ++y) {
-                const bool pair = (x == game.pairx && y == game.pairy) || (x == x2 && y == y2);
-                if (game.display.ball[y * 6 + x].visible != (pair || game.board[x][y] != 0)) {
+                const bool pair = (x == game.pairx() && y == game.pairy()) || (x == x2 && y == y2);
+                if (game.display().ball[y * 6 + x].visible != (pair || game.board()[x][y] != 0)) {
                     return "picture differs from the board" + at(x, y);
                 }
             }
@@ -201,26 +202,26 @@ std::string Referee::check() const {
         return "balls on the board " + std::to_string(balls) + ", landed minus removed " +
                std::to_string(landed_ - removed_);
     }
-    if (game.display.score != squares_) {
-        return "score " + std::to_string(game.display.score) + " is not the sum of squares " +
+    if (game.display().score != squares_) {
+        return "score " + std::to_string(game.display().score) + " is not the sum of squares " +
                std::to_string(squares_);
     }
     const std::int64_t g = skipped_ + groups_;
-    if (game.display.col != g) {
-        return "group counter " + std::to_string(game.display.col) + ", groups " +
+    if (game.display().col != g) {
+        return "group counter " + std::to_string(game.display().col) + ", groups " +
                std::to_string(g);
     }
     const int level = static_cast<int>(
         std::max<std::int64_t>(startlevel_, std::min<std::int64_t>(8, 1 + g / 100)));
-    if (game.display.level != level || game.clock().period != 450 - 50 * level) {
-        return "level " + std::to_string(game.display.level) + ", expected " +
+    if (game.display().level != level || game.clock().period != 450 - 50 * level) {
+        return "level " + std::to_string(game.display().level) + ", expected " +
                std::to_string(level);
     }
     if (groups_ > 0) {
         const std::int64_t k = colatgot_ / 100;
         const double perc = (level > k + 1 || level == 8) ? 0.0 : (colatgot_ - 100 * k) * 9.72;
-        if (std::abs(game.display.perc - perc) > 1e-9) {
-            return "progress width " + std::to_string(game.display.perc) + ", expected " +
+        if (std::abs(game.display().perc - perc) > 1e-9) {
+            return "progress width " + std::to_string(game.display().perc) + ", expected " +
                    std::to_string(perc);
         }
     }

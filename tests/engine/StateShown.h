@@ -10,7 +10,7 @@
 // these could never be seen.
 inline std::optional<bool> stateshown(const Game& game, const ui::Form& form, const ui::Control& c,
                                       int i, bool recordmode) {
-    const DisplayState& d = game.display;
+    const DisplayState& d = game.display();
     if (&form == &ui::mainform) {
         if (c.name == "Command1") {
             return d.command1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Game.h"
+#include "GameSetup.h"
 #include "SilentHost.h"
 
 // Two copies of the game on one store, each through a handle of its own: Борис's 300 entered in
@@ -13,9 +14,9 @@ struct TwoCopies {
     void play(SettingsStore& storea, SettingsStore& storeb) {
         a.loadsettings(storea);
         b.loadsettings(storeb);
-        b.display.score = 300;
+        set(b).display.score = 300;
         b.storerecord(storeb, "Борис");
-        a.display.score = 200;
+        set(a).display.score = 200;
         a.storerecord(storea, "Аня");
         b.savesettings(storeb);
         a.savesettings(storea);

@@ -1,16 +1,17 @@
 // Fall and landing: a wrong step loses balls, writes over them or lets a pair hang in the air.
 #include "EngineTest.h"
+#include "GameSetup.h"
 
 class Fall : public EngineTest {};
 
 // Nothing may rely on the floor before the first game has laid it.
 TEST_F(Fall, ProgramStartsWithNoFloorAndNoGame) {
-    for (const auto& column : game.board) {
+    for (const auto& column : game.board()) {
         for (auto value : column) {
             EXPECT_EQ(value, 0);
         }
     }
-    EXPECT_FALSE(game.display.pauseenabled);
+    EXPECT_FALSE(game.display().pauseenabled);
     EXPECT_FALSE(game.clock().running);
 }
 
@@ -24,42 +25,42 @@ TEST_F(Fall, NewGameClearsTheWellAndDealsAPairAtTheStartingLevel) {
             EXPECT_EQ(shown(x, y), x == 2 && y <= 1) << x << "," << y;
         }
     }
-    EXPECT_EQ(game.pairx, 2);
-    EXPECT_EQ(game.pairy, 0);
-    EXPECT_EQ(game.pairdir, 0);
+    EXPECT_EQ(game.pairx(), 2);
+    EXPECT_EQ(game.pairy(), 0);
+    EXPECT_EQ(game.pairdir(), 0);
     EXPECT_TRUE(game.clock().running);
     EXPECT_EQ(game.clock().period, 50);
-    EXPECT_EQ(game.display.level, 8);
-    EXPECT_TRUE(game.display.pauseenabled);
-    EXPECT_FALSE(game.display.infovisible);
+    EXPECT_EQ(game.display().level, 8);
+    EXPECT_TRUE(game.display().pauseenabled);
+    EXPECT_FALSE(game.display().infovisible);
     // The progress bar keeps its width until the first group of the game.
-    EXPECT_EQ(game.display.perc, 12);  // its design width, in twips
+    EXPECT_EQ(game.display().perc, 12);  // its design width, in twips
 }
 
 TEST_F(Fall, NewGameDuringAGameReplacesIt) {
     game.newgame();
     setboard({"1.....", "22...."});
-    game.display.score = 99;
-    game.display.col = 7;
-    game.display.perc = 400;
+    set(game).display.score = 99;
+    set(game).display.col = 7;
+    set(game).display.perc = 400;
     game.pause();
     game.restart();
     EXPECT_EQ(ballcount(), 0);
-    EXPECT_EQ(game.display.score, 0);
-    EXPECT_EQ(game.display.col, 0);
-    EXPECT_EQ(game.display.perc, 400);
-    EXPECT_FALSE(game.display.command2);
+    EXPECT_EQ(game.display().score, 0);
+    EXPECT_EQ(game.display().col, 0);
+    EXPECT_EQ(game.display().perc, 400);
+    EXPECT_FALSE(game.display().command2);
     EXPECT_TRUE(game.clock().running);
 }
 
 TEST_F(Fall, PreviewBecomesTheNextPair) {
     game.newgame();
-    const auto next = game.nextcolor;
+    const auto next = game.nextcolor();
     game.droppair();
-    EXPECT_EQ(game.paircolor1, next[0]);
-    EXPECT_EQ(game.paircolor2, next[1]);
-    EXPECT_EQ(game.display.next[0], game.palette()[game.nextcolor[0]]);
-    EXPECT_EQ(game.display.next[1], game.palette()[game.nextcolor[1]]);
+    EXPECT_EQ(game.paircolor1(), next[0]);
+    EXPECT_EQ(game.paircolor2(), next[1]);
+    EXPECT_EQ(game.display().next[0], game.palette()[game.nextcolor()[0]]);
+    EXPECT_EQ(game.display().next[1], game.palette()[game.nextcolor()[1]]);
 }
 
 TEST_F(Fall, UprightPairFallsDownAnEmptyColumnAndLandsOnTheFloor) {
@@ -69,14 +70,14 @@ TEST_F(Fall, UprightPairFallsDownAnEmptyColumnAndLandsOnTheFloor) {
     EXPECT_TRUE(shown(0, 1) && shown(0, 2));
     EXPECT_FALSE(shown(0, 0));
     int steps = 1;
-    while (game.pairx == 0 && game.tick() == 1) {
+    while (game.pairx() == 0 && game.tick() == 1) {
         ++steps;
     }
     EXPECT_EQ(steps, 12);  // shown in rows 12 and 13 for one period, then stored
     EXPECT_EQ(cell(0, 13), 1);
     EXPECT_EQ(cell(0, 14), 2);
     EXPECT_TRUE(shown(0, 13) && shown(0, 14));
-    EXPECT_EQ(game.pairx, 2);  // the next pair has entered
+    EXPECT_EQ(game.pairx(), 2);  // the next pair has entered
 }
 
 TEST_F(Fall, LyingPairOverAGapSettlesTheUnsupportedBall) {
@@ -128,7 +129,7 @@ TEST_F(Fall, UprightPairWithBallTwoOnTheBottomRowLands) {
     game.newgame();
     setpair(4, 13, 3, 1, 2);
     game.rotatepair();
-    ASSERT_EQ(game.pairdir, 0);
+    ASSERT_EQ(game.pairdir(), 0);
     EXPECT_EQ(game.tick(), 0);
     EXPECT_EQ(cell(4, 13), 1);
     EXPECT_EQ(cell(4, 14), 2);
@@ -145,15 +146,15 @@ TEST_F(Fall, PairDealtOverAColumnReachingRowTwoEndsTheGame) {
     ASSERT_EQ(host.gameovers.size(), 1u);
     EXPECT_FALSE(game.clock().running);
     // The next pair is still drawn on the entry cells.
-    EXPECT_EQ(game.pairx, 2);
+    EXPECT_EQ(game.pairx(), 2);
     EXPECT_TRUE(shown(2, 0));
 }
 
 TEST_F(Fall, SettlingDropsEveryBallIntoTheGapsBelow) {
     game.newgame();
-    game.board[0][3] = 1;
-    game.board[0][9] = 2;
-    game.board[5][0] = 3;
+    set(game).board[0][3] = 1;
+    set(game).board[0][9] = 2;
+    set(game).board[5][0] = 3;
     game.landpair();
     EXPECT_EQ(cell(0, 14), 2);
     EXPECT_EQ(cell(0, 13), 1);
@@ -168,8 +169,8 @@ TEST_F(Fall, ColoursTwoAndThreeComeTwiceAsOftenAsOneAndFour) {
     std::map<int, int> count;
     for (int i = 0; i < 60000; ++i) {
         game.newpair();
-        ++count[game.nextcolor[0]];
-        ++count[game.nextcolor[1]];
+        ++count[game.nextcolor()[0]];
+        ++count[game.nextcolor()[1]];
     }
     ASSERT_EQ(count.size(), 4u);
     EXPECT_EQ(count.begin()->first, 1);
@@ -188,7 +189,7 @@ TEST_F(Fall, EachGameIsSeededFromTheTimeOfDay) {
         std::vector<int> colours;
         for (int i = 0; i < 20; ++i) {
             dealt.newpair();
-            colours.push_back(dealt.nextcolor[0]);
+            colours.push_back(dealt.nextcolor()[0]);
         }
         return colours;
     };

@@ -1,6 +1,7 @@
 // Groups and scoring: a wrong flood fill counts diagonals or misses an arm; a wrong search
 // order removes groups in the wrong order or several per call.
 #include "EngineTest.h"
+#include "GameSetup.h"
 
 class Groups : public EngineTest {
 protected:
@@ -19,8 +20,8 @@ TEST_F(Groups, ThreeStayAndAFourthRemovesAllFour) {
     EXPECT_EQ(ballcount(), 9);
     setpair(3, 12, 3, 1, 4);  // lands in row 13 beside the three
     game.droppair();
-    EXPECT_EQ(game.display.score, 16);
-    EXPECT_EQ(game.display.col, 1);
+    EXPECT_EQ(game.display().score, 16);
+    EXPECT_EQ(game.display().col, 1);
     EXPECT_EQ(cell(0, 13), 0);
     EXPECT_EQ(cell(4, 13), 4);
     EXPECT_EQ(ballcount(), 6 + 1);
@@ -30,7 +31,7 @@ TEST_F(Groups, LAndTShapesAreOneGroupButDiagonalsAreNot) {
     setboard({"1.....", "1.....", "11...."});
     EXPECT_EQ(game.removegroups(), 1);
     EXPECT_EQ(game.group().size(), 4u);
-    EXPECT_EQ(game.display.score, 16);
+    EXPECT_EQ(game.display().score, 16);
 
     setboard({".1....", "111..."});
     EXPECT_EQ(game.removegroups(), 1);
@@ -52,10 +53,10 @@ TEST_F(Groups, TwoGroupsInOneLandingGoOneAfterTheOtherInSearchOrder) {
     setboard({"1...2.", "1...2.", "1...2.", "1...2."});
     game.setanim(true);
     game.landpair();
-    EXPECT_EQ(game.display.score, 0);  // each group goes once it has blinked
+    EXPECT_EQ(game.display().score, 0);  // each group goes once it has blinked
     blinkout();
-    EXPECT_EQ(game.display.score, 32);
-    EXPECT_EQ(game.display.col, 2);
+    EXPECT_EQ(game.display().score, 32);
+    EXPECT_EQ(game.display().col, 2);
     // The first blink is column 0's group, the second column 4's.
     ASSERT_EQ(frames.size(), 14u);
     EXPECT_FALSE(frames[0][11 * 6 + 0]);
@@ -66,16 +67,16 @@ TEST_F(Groups, TwoGroupsInOneLandingGoOneAfterTheOtherInSearchOrder) {
 TEST_F(Groups, OneGroupOfEightScoresSixtyFour) {
     setboard({"1111..", "1111.."});
     game.landpair();
-    EXPECT_EQ(game.display.score, 64);
-    EXPECT_EQ(game.display.col, 1);
+    EXPECT_EQ(game.display().score, 64);
+    EXPECT_EQ(game.display().col, 1);
 }
 
 TEST_F(Groups, BallsFallIntoTheGapAndFormAChain) {
     // Removing the 1s lets the 2 drop beside three more 2s.
     setboard({"2.....", "1.....", "1222..", "11...."});
     game.landpair();
-    EXPECT_EQ(game.display.col, 2);
-    EXPECT_EQ(game.display.score, 32);
+    EXPECT_EQ(game.display().col, 2);
+    EXPECT_EQ(game.display().score, 32);
     EXPECT_EQ(ballcount(), 0);
 }
 
@@ -121,7 +122,7 @@ TEST_F(Groups, EntryCellEndsTheGameEvenWhenTheLandingCompletesAGroup) {
     ASSERT_EQ(host.gameovers.size(), 1u);
     EXPECT_EQ(host.sounds, std::vector<std::string>{"gameover"});
     EXPECT_FALSE(game.clock().running);
-    EXPECT_EQ(game.display.score, 0);
+    EXPECT_EQ(game.display().score, 0);
     EXPECT_EQ(ballcount(), 14);
 }
 
@@ -134,9 +135,9 @@ TEST_F(Groups, FullColumnElsewhereDoesNotEndTheGame) {
 
 TEST_F(Groups, GameOverOffersTheRecordFromTheTenthScoreUp) {
     setrecords({900, 800, 700, 600, 500, 400, 300, 200, 100, 50}, {});
-    game.display.score = 50;
+    set(game).display.score = 50;
     game.gameover();
-    game.display.score = 49;
+    set(game).display.score = 49;
     game.gameover();
     EXPECT_EQ(host.gameovers, (std::vector<bool>{true, false}));
 }
@@ -152,24 +153,24 @@ protected:
 };
 
 TEST_F(Levels, ProgressIsTheShareOfTheCurrentHundred) {
-    game.display.col = 36;
+    set(game).display.col = 36;
     removeone();
-    EXPECT_DOUBLE_EQ(game.display.perc, 359.64);
-    game.display.col = 99;
+    EXPECT_DOUBLE_EQ(game.display().perc, 359.64);
+    set(game).display.col = 99;
     removeone();
-    EXPECT_EQ(game.display.perc, 0);
+    EXPECT_EQ(game.display().perc, 0);
 }
 
 TEST_F(Levels, HundredthGroupRaisesTheLevelWithABlinkingMessage) {
     game.setsound(true);
-    game.display.col = 99;
+    set(game).display.col = 99;
     removeone();
-    EXPECT_EQ(game.display.level, 2);
+    EXPECT_EQ(game.display().level, 2);
     EXPECT_EQ(game.clock().period, 350);
-    EXPECT_EQ(game.display.info, "Вы перешли на 2-й уровень!");
+    EXPECT_EQ(game.display().info, "Вы перешли на 2-й уровень!");
     EXPECT_EQ(infoframes, (std::vector<bool>{true, false, true, false, true, false, true, false}));
     EXPECT_EQ(lengths, std::vector<int>(8, 100));
-    EXPECT_FALSE(game.display.infovisible);
+    EXPECT_FALSE(game.display().infovisible);
     EXPECT_EQ(host.sounds, (std::vector<std::string>{"got", "level"}));
     EXPECT_TRUE(game.clock().running);
 }
@@ -177,10 +178,10 @@ TEST_F(Levels, HundredthGroupRaisesTheLevelWithABlinkingMessage) {
 TEST_F(Levels, NoLevelUpAtLevelEightAndTheBarStaysEmpty) {
     game.setlevel(8);
     for (int g : {0, 50, 99, 100, 799}) {
-        game.display.col = g;
+        set(game).display.col = g;
         removeone();
-        EXPECT_EQ(game.display.level, 8);
-        EXPECT_EQ(game.display.perc, 0);
+        EXPECT_EQ(game.display().level, 8);
+        EXPECT_EQ(game.display().perc, 0);
     }
     EXPECT_TRUE(infoframes.empty());
 }
@@ -188,16 +189,16 @@ TEST_F(Levels, NoLevelUpAtLevelEightAndTheBarStaysEmpty) {
 TEST_F(Levels, GameStartedHigherRisesOnlyWhenTheCountCatchesUp) {
     game.setstartlevel(3);
     game.newgame();
-    game.display.col = 99;
+    set(game).display.col = 99;
     removeone();
-    EXPECT_EQ(game.display.level, 3);
-    EXPECT_EQ(game.display.perc, 0);  // the level is ahead of the count
-    game.display.col = 299;
+    EXPECT_EQ(game.display().level, 3);
+    EXPECT_EQ(game.display().perc, 0);  // the level is ahead of the count
+    set(game).display.col = 299;
     removeone();
-    EXPECT_EQ(game.display.level, 4);
-    game.display.col = 336;
+    EXPECT_EQ(game.display().level, 4);
+    set(game).display.col = 336;
     removeone();
-    EXPECT_DOUBLE_EQ(game.display.perc, 359.64);
+    EXPECT_DOUBLE_EQ(game.display().perc, 359.64);
 }
 
 // Input during a blink: acting on the stored pair would land it twice or clear a new game.
@@ -218,27 +219,27 @@ TEST_F(Groups, InputDuringABlinkIsIgnoredByTheEngine) {
         game.keydown(80);
     };
     setpair(3, 12, 3, 1, 4);
-    const auto next = game.nextcolor;
+    const auto next = game.nextcolor();
     game.droppair();
     blinkout(during);
     EXPECT_EQ(injected, 7);
-    EXPECT_EQ(game.display.score, 16);
+    EXPECT_EQ(game.display().score, 16);
     EXPECT_EQ(cell(4, 14), 4);  // ball 2 settled once, nothing landed twice
     EXPECT_EQ(ballcount(), 1);
-    EXPECT_EQ(game.paircolor1, next[0]);
+    EXPECT_EQ(game.paircolor1(), next[0]);
     EXPECT_TRUE(game.clock().running);
-    EXPECT_FALSE(game.display.command2);
+    EXPECT_FALSE(game.display().command2);
 }
 
 TEST_F(Groups, DropWhilePausedThatRemovesAndLevelsUpLeavesTheGamePaused) {
     game.setanim(true);
     game.pause();
-    game.display.col = 99;
+    set(game).display.col = 99;
     setboard({"111..."});
     setpair(3, 12, 3, 1, 4);
     drop();
-    EXPECT_EQ(game.display.level, 2);
+    EXPECT_EQ(game.display().level, 2);
     EXPECT_EQ(game.clock().period, 350);
     EXPECT_FALSE(game.clock().running);
-    EXPECT_TRUE(game.display.command2);
+    EXPECT_TRUE(game.display().command2);
 }

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "BoardPicture.h"
+#include "GameSetup.h"
 #include "MainForm.h"
 #include "MemoryStore.h"
 #include "SilentHost.h"
@@ -67,10 +67,10 @@ protected:
         game().setanim(anim);
         setrows(game(), {"1.....", "1....."});
         game().drawboard();
-        game().pairx = 0;
-        game().pairy = 11;
-        game().pairdir = 0;
-        game().paircolor1 = game().paircolor2 = 1;
+        set(game()).pairx = 0;
+        set(game()).pairy = 11;
+        set(game()).pairdir = 0;
+        set(game()).paircolor1 = set(game()).paircolor2 = 1;
     }
     void blinkout() {
         for (int guard = 0; game().blinkclock().running && guard < 100; ++guard) {
@@ -80,7 +80,7 @@ protected:
     // Column 2 filled to row 2: the next pair that lands there ends the game.
     void readygameover() {
         for (int y = 2; y < Game::kRows; ++y) {
-            game().board[2][y] = static_cast<std::int16_t>(1 + y % 2);
+            set(game()).board[2][y] = static_cast<std::int16_t>(1 + y % 2);
         }
     }
 };
@@ -127,7 +127,7 @@ TEST_F(MainFormTest, EveryMenuCommandFromEveryState) {
                 form->menu(ui::Command::Rules);
             } else if (std::string(state) == "gameover") {
                 readygameover();
-                game().display.score = -1;  // no record
+                set(game()).display.score = -1;  // no record
                 form->Timer1_Timer();
                 ASSERT_EQ(form->over(), Over::gameover);
             }
@@ -136,13 +136,13 @@ TEST_F(MainFormTest, EveryMenuCommandFromEveryState) {
             const int level = game().startlevel();
             const bool wasrunning = game().clock().running;
             const bool under = form->over() != Over::none;
-            const auto board = game().board;
+            const auto board = game().board();
 
             form->menu(e.command, e.index);
 
             if (under) {  // a window stands over the main one: nothing at all
                 EXPECT_EQ(take(), Calls{});
-                EXPECT_EQ(game().board, board);
+                EXPECT_EQ(game().board(), board);
                 EXPECT_EQ(game().clock().running, wasrunning);
                 EXPECT_EQ(game().startlevel(), level);
                 EXPECT_EQ(game().sound(), sound);
@@ -157,7 +157,7 @@ TEST_F(MainFormTest, EveryMenuCommandFromEveryState) {
             const bool runs = e.command == ui::Command::NewGame ||
                               (wasrunning && !opens && e.command != ui::Command::Pause);
             EXPECT_EQ(game().clock().running, runs);
-            EXPECT_EQ(game().display.command2,
+            EXPECT_EQ(game().display().command2,
                       std::string(state) != "idle" && !runs && e.command != ui::Command::NewGame);
         }
     }
@@ -177,14 +177,14 @@ TEST_F(MainFormTest, EveryWindowFromTheMenuClosesBackToThePausedGame) {
         form->menu(commands[static_cast<int>(form_)]);
         EXPECT_FALSE(form->Form_Unload()) << "the close box of the disabled main window";
         form->Form_KeyDown(game().keys().left, false);
-        EXPECT_EQ(game().pairx, 2) << "a key of the disabled main window";
+        EXPECT_EQ(game().pairx(), 2) << "a key of the disabled main window";
         form->unloaded(form_);
         EXPECT_EQ(take(), (Calls{"disable", std::string("open ") + name(form_), "enable"}));
         EXPECT_EQ(form->over(), Over::none);
         EXPECT_FALSE(game().clock().running);
-        EXPECT_TRUE(game().display.command2);
+        EXPECT_TRUE(game().display().command2);
         form->Form_KeyDown(game().keys().left, false);
-        EXPECT_EQ(game().pairx, 1);
+        EXPECT_EQ(game().pairx(), 1);
     }
 }
 
@@ -196,7 +196,7 @@ TEST_F(MainFormWithRecords, GameOverWithAndWithoutARecord) {
             SCOPED_TRACE(std::string(record ? "record" : "no record") + (ok ? ", Ok" : ", close"));
             form->Command1_Click();
             readygameover();
-            game().display.score = record ? 150 : 50;
+            set(game()).display.score = record ? 150 : 50;
             take();
             form->Timer1_Timer();
             EXPECT_EQ(form->over(), record ? Over::record : Over::gameover);
@@ -211,7 +211,7 @@ TEST_F(MainFormWithRecords, GameOverWithAndWithoutARecord) {
             EXPECT_EQ(game().topname()[0], stored ? "Ваня" : "-");
             EXPECT_EQ(stored1(), stored ? "Ваня" : "");
             EXPECT_EQ(take(), record ? Calls{"open topscores"} : Calls{"enable"});
-            EXPECT_TRUE(game().display.command1);  // idle behind it
+            EXPECT_TRUE(game().display().command1);  // idle behind it
             if (record) {
                 EXPECT_EQ(form->over(), Over::window);
                 form->unloaded(FormId::topscores);
@@ -229,7 +229,7 @@ TEST_F(MainFormWithRecords, GameOverWithAndWithoutARecord) {
 TEST_F(MainFormWithRecords, ClosingWithARecordAsksTheNameThenEnds) {
     for (const bool ok : {true, false}) {
         form->Command1_Click();
-        game().display.score = 500;
+        set(game()).display.score = 500;
         take();
         EXPECT_FALSE(form->Form_Unload());
         EXPECT_EQ(form->over(), Over::closing);
@@ -245,10 +245,10 @@ TEST_F(MainFormWithRecords, ClosingWithARecordAsksTheNameThenEnds) {
         store.values.erase({"TopScores", "Name 1"});
         form = std::make_unique<MainForm>(host, store, [] { return 1234.5; });
     }
-    game().display.score = 500;
+    set(game()).display.score = 500;
     EXPECT_TRUE(form->Form_Unload()) << "no game: no record to offer";
     form->Command1_Click();
-    game().display.score = 50;
+    set(game()).display.score = 50;
     EXPECT_TRUE(form->Form_Unload()) << "too low a score";
 }
 
@@ -261,7 +261,7 @@ TEST_F(MainFormTest, InputDuringALandingActsAfterItInOrder) {
     ASSERT_TRUE(game().landing());
     ASSERT_TRUE(game().blinkclock().running);
     take();
-    const int next = game().nextcolor[0];
+    const int next = game().nextcolor()[0];
     form->Form_KeyDown(game().keys().left, false);
     form->Form_KeyDown(game().keys().left, true);
     form->menu(ui::Command::Sound);
@@ -270,19 +270,19 @@ TEST_F(MainFormTest, InputDuringALandingActsAfterItInOrder) {
     EXPECT_FALSE(form->Form_Unload());
     form->menu(ui::Command::Colors);
     EXPECT_EQ(take(), Calls{});
-    EXPECT_EQ(game().pairx, 0);
+    EXPECT_EQ(game().pairx(), 0);
     EXPECT_FALSE(game().sound());
 
     blinkout();
     EXPECT_FALSE(game().landing());
-    EXPECT_EQ(game().display.score, 16);
-    EXPECT_EQ(game().paircolor1, next);
-    EXPECT_EQ(game().pairx, 0) << "two Lefts on the next pair";
+    EXPECT_EQ(game().display().score, 16);
+    EXPECT_EQ(game().paircolor1(), next);
+    EXPECT_EQ(game().pairx(), 0) << "two Lefts on the next pair";
     EXPECT_TRUE(game().sound());
     // Minimised paused it, "Продолжить" went on, and the colours pause it again.
     EXPECT_EQ(take(), (Calls{"close", "disable", "open colorform"}));
     EXPECT_FALSE(game().clock().running);
-    EXPECT_TRUE(game().display.command2);
+    EXPECT_TRUE(game().display().command2);
     EXPECT_EQ(form->over(), Over::window);
 }
 
@@ -292,9 +292,9 @@ TEST_F(MainFormTest, GameOverDuringALandingStopsWhatWaited) {
     form->Command1_Click();
     readylanding();
     form->Timer1_Timer();
-    game().board[2][2] = 1;  // the landing's own balls are elsewhere: column 2 is nearly full
+    set(game()).board[2][2] = 1;  // the landing's own balls are elsewhere: column 2 is nearly full
     for (int y = 3; y < Game::kRows; ++y) {
-        game().board[2][y] = static_cast<std::int16_t>(1 + y % 2);
+        set(game()).board[2][y] = static_cast<std::int16_t>(1 + y % 2);
     }
     form->Form_KeyDown(game().keys().drop, false);
     form->Form_KeyDown(game().keys().left, false);
@@ -305,7 +305,7 @@ TEST_F(MainFormTest, GameOverDuringALandingStopsWhatWaited) {
     EXPECT_TRUE(game().over());
     EXPECT_EQ(form->over(), Over::record);
     EXPECT_EQ(take(), (Calls{"disable", "open overform", "record", "hold 250"}));
-    EXPECT_EQ(game().pairx, 2);
+    EXPECT_EQ(game().pairx(), 2);
 }
 
 // With the Animation option off a landing never waits: input acts at once.
@@ -315,14 +315,14 @@ TEST_F(MainFormTest, WithoutAnimationALandingWaitsForNothing) {
     form->Timer1_Timer();
     EXPECT_FALSE(game().landing());
     EXPECT_FALSE(game().blinkclock().running);
-    EXPECT_EQ(game().display.score, 16);
+    EXPECT_EQ(game().display().score, 16);
 }
 
 TEST_F(MainFormTest, RecordsTableShowsWhatAnotherCopyStoredSinceStart) {
     SilentHost silent;
     Game other(silent);
     other.loadsettings(store);
-    other.display.score = 500;
+    set(other).display.score = 500;
     other.storerecord(store, "Другой");
 
     form->menu(ui::Command::TopScores);
@@ -336,7 +336,7 @@ TEST_F(MainFormTest, MinimisedPausesTheGameAndNothingWithout) {
     ASSERT_TRUE(game().clock().running);
     form->minimised();
     EXPECT_FALSE(game().clock().running);
-    EXPECT_TRUE(game().display.command2);
+    EXPECT_TRUE(game().display().command2);
     form->minimised();  // restored and minimised again: still paused, not resumed
     EXPECT_FALSE(game().clock().running);
     form->Command2_Click();
@@ -344,6 +344,6 @@ TEST_F(MainFormTest, MinimisedPausesTheGameAndNothingWithout) {
 
     game().resetidle();
     form->minimised();
-    EXPECT_TRUE(game().display.command1);
-    EXPECT_FALSE(game().display.command2);
+    EXPECT_TRUE(game().display().command1);
+    EXPECT_FALSE(game().display().command2);
 }

@@ -1,6 +1,7 @@
 // Moves and turns: a wrong table row lets a pair leave the well, pass through balls or
 // refuse a legal move.
 #include "EngineTest.h"
+#include "GameSetup.h"
 #include "ParamName.h"
 
 class Moves : public EngineTest {
@@ -20,17 +21,7 @@ class MoveTable : public Moves, public ::testing::WithParamInterface<MoveCase> {
 
 TEST_P(MoveTable, FollowsTheCollisionTable) {
     const MoveCase& c = GetParam();
-    std::vector<const char*> rows = c.board;
-    for (auto& column : game.board) {
-        column.fill(0);
-        column[15] = 5;
-    }
-    int y0 = 15 - static_cast<int>(rows.size());
-    for (size_t i = 0; i < rows.size(); ++i) {
-        for (int x = 0; x < 6; ++x) {
-            game.board[x][y0 + i] = rows[i][x] == '.' ? 0 : rows[i][x] - '0';
-        }
-    }
+    setrows(game, c.board);
     setpair(c.x, c.y, c.dir);
     if (c.left) {
         game.moveleft();
@@ -38,9 +29,9 @@ TEST_P(MoveTable, FollowsTheCollisionTable) {
         game.moveright();
     }
     const int expected = c.allowed ? c.x + (c.left ? -1 : 1) : c.x;
-    EXPECT_EQ(game.pairx, expected) << c.what;
-    EXPECT_EQ(game.pairdir, c.dir);
-    EXPECT_EQ(game.pairy, c.y);
+    EXPECT_EQ(game.pairx(), expected) << c.what;
+    EXPECT_EQ(game.pairdir(), c.dir);
+    EXPECT_EQ(game.pairy(), c.y);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -92,21 +83,12 @@ class TurnTable : public Moves, public ::testing::WithParamInterface<TurnCase> {
 
 TEST_P(TurnTable, FollowsTheRotationTable) {
     const TurnCase& c = GetParam();
-    for (auto& column : game.board) {
-        column.fill(0);
-        column[15] = 5;
-    }
-    int y0 = 15 - static_cast<int>(c.board.size());
-    for (size_t i = 0; i < c.board.size(); ++i) {
-        for (int x = 0; x < 6; ++x) {
-            game.board[x][y0 + i] = c.board[i][x] == '.' ? 0 : c.board[i][x] - '0';
-        }
-    }
+    setrows(game, c.board);
     setpair(c.x, c.y, c.from);
     game.rotatepair();
-    EXPECT_EQ(game.pairdir, c.allowed ? (c.from + 1) % 4 : c.from) << c.what;
-    EXPECT_EQ(game.pairx, c.x);
-    EXPECT_EQ(game.pairy, c.y);
+    EXPECT_EQ(game.pairdir(), c.allowed ? (c.from + 1) % 4 : c.from) << c.what;
+    EXPECT_EQ(game.pairx(), c.x);
+    EXPECT_EQ(game.pairy(), c.y);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -131,7 +113,7 @@ TEST_F(Moves, FourTurnsBringThePairBack) {
     for (int i = 0; i < 4; ++i) {
         game.rotatepair();
     }
-    EXPECT_EQ(game.pairdir, 0);
+    EXPECT_EQ(game.pairdir(), 0);
 }
 
 TEST_F(Moves, OnlyThePairAndTheBallsAreShownAfterAMove) {
@@ -149,41 +131,42 @@ TEST_F(Moves, OnlyThePairAndTheBallsAreShownAfterAMove) {
 
 TEST_F(Moves, MarkersStandUnderThePairsColumns) {
     setpair(3, 5, 0);
-    EXPECT_TRUE(game.display.curs[0].visible);
-    EXPECT_EQ(game.display.curs[0].column, 3);
-    EXPECT_FALSE(game.display.curs[1].visible);
+    EXPECT_TRUE(game.display().curs[0].visible);
+    EXPECT_EQ(game.display().curs[0].column, 3);
+    EXPECT_FALSE(game.display().curs[1].visible);
     game.rotatepair();  // ball 2 left
-    EXPECT_EQ(game.display.curs[0].column, 3);
-    EXPECT_TRUE(game.display.curs[1].visible);
-    EXPECT_EQ(game.display.curs[1].column, 2);
+    EXPECT_EQ(game.display().curs[0].column, 3);
+    EXPECT_TRUE(game.display().curs[1].visible);
+    EXPECT_EQ(game.display().curs[1].column, 2);
     game.rotatepair();  // above
-    EXPECT_FALSE(game.display.curs[1].visible);
+    EXPECT_FALSE(game.display().curs[1].visible);
     game.rotatepair();  // right
-    EXPECT_EQ(game.display.curs[1].column, 4);
+    EXPECT_EQ(game.display().curs[1].column, 4);
     game.moveleft();
-    EXPECT_EQ(game.display.curs[0].column, 2);
-    EXPECT_EQ(game.display.curs[1].column, 3);
+    EXPECT_EQ(game.display().curs[0].column, 2);
+    EXPECT_EQ(game.display().curs[1].column, 3);
     // The fall step leaves them alone.
     game.tick();
-    EXPECT_EQ(game.display.curs[0].column, 2);
+    EXPECT_EQ(game.display().curs[0].column, 2);
 }
 
 TEST_F(Moves, DropLandsWhereTheClockWould) {
     setboard({"..1...", "..2..."});
     Game twin(host);
-    twin.board = game.board;
+    set(twin).board = game.board();
     setpair(2, 0, 0, 3, 4);
-    twin.pairx = 2, twin.pairy = 0, twin.pairdir = 0, twin.paircolor1 = 3, twin.paircolor2 = 4;
+    set(twin).pairx = 2, set(twin).pairy = 0, set(twin).pairdir = 0, set(twin).paircolor1 = 3,
+    set(twin).paircolor2 = 4;
     while (twin.tick() == 1) {
     }
     const int period = game.clock().period;
     game.droppair();
-    EXPECT_EQ(game.board, twin.board);
+    EXPECT_EQ(game.board(), twin.board());
     EXPECT_EQ(cell(2, 11), 3);
     EXPECT_EQ(cell(2, 12), 4);
     EXPECT_EQ(game.clock().period, period);
     EXPECT_TRUE(game.clock().running);
-    EXPECT_EQ(game.pairy, 0);  // the next pair is in at once
+    EXPECT_EQ(game.pairy(), 0);  // the next pair is in at once
 }
 
 TEST_F(Moves, SoundsOnlyWithTheSoundOption) {
@@ -194,7 +177,7 @@ TEST_F(Moves, SoundsOnlyWithTheSoundOption) {
     game.setsound(true);
     setpair(0, 5, 0);
     game.rotatepair();
-    EXPECT_EQ(game.pairdir, 0);
+    EXPECT_EQ(game.pairdir(), 0);
     game.moveright();
     game.droppair();
     EXPECT_EQ(host.sounds, (std::vector<std::string>{"rotate", "drop"}));
@@ -203,19 +186,19 @@ TEST_F(Moves, SoundsOnlyWithTheSoundOption) {
 TEST_F(Moves, KeysFollowTheBindingsInOrder) {
     setpair(3, 5, 0);
     game.keydown(37);
-    EXPECT_EQ(game.pairx, 2);
+    EXPECT_EQ(game.pairx(), 2);
     game.keydown(39);
-    EXPECT_EQ(game.pairx, 3);
+    EXPECT_EQ(game.pairx(), 3);
     game.keydown(38);
-    EXPECT_EQ(game.pairdir, 1);
+    EXPECT_EQ(game.pairdir(), 1);
     // One key bound twice: only the first action in dispatch order runs.
     game.setkeys({37, 39, 37, 40});
     game.keydown(37);
-    EXPECT_EQ(game.pairx, 2);
-    EXPECT_EQ(game.pairdir, 1);
+    EXPECT_EQ(game.pairx(), 2);
+    EXPECT_EQ(game.pairdir(), 1);
     // Codes are compared at full width: 65536 + 37 is not Left.
     game.keydown(65536 + 37);
-    EXPECT_EQ(game.pairx, 2);
+    EXPECT_EQ(game.pairx(), 2);
 }
 
 // The system repeats a held key: moves and turns follow it, but a held drop key would throw
@@ -224,8 +207,8 @@ TEST_F(Moves, HeldDropKeyDropsOnePairWhateverKeyItIs) {
     setpair(3, 5, 0);
     game.keydown(37, true);
     game.keydown(38, true);
-    EXPECT_EQ(game.pairx, 2);
-    EXPECT_EQ(game.pairdir, 1);
+    EXPECT_EQ(game.pairx(), 2);
+    EXPECT_EQ(game.pairdir(), 1);
     game.keydown(40);
     EXPECT_EQ(ballcount(), 2);
     for (int i = 0; i < 10; ++i) {
@@ -242,20 +225,20 @@ TEST_F(Moves, HeldDropKeyDropsOnePairWhateverKeyItIs) {
 TEST_F(Moves, PauseKeysPauseUnlessBound) {
     game.keydown(80);
     EXPECT_FALSE(game.clock().running);
-    EXPECT_TRUE(game.display.command2);
+    EXPECT_TRUE(game.display().command2);
     game.resume();
     EXPECT_TRUE(game.clock().running);
-    EXPECT_FALSE(game.display.command2);
+    EXPECT_FALSE(game.display().command2);
     game.setkeys({80, 39, 38, 40});  // P now moves left; Pause still pauses
     setpair(3, 5, 0);
     game.keydown(80);
-    EXPECT_EQ(game.pairx, 2);
+    EXPECT_EQ(game.pairx(), 2);
     EXPECT_TRUE(game.clock().running);
     game.keydown(19);
     EXPECT_FALSE(game.clock().running);
     // The game keys still act while paused.
     game.keydown(39);
-    EXPECT_EQ(game.pairx, 3);
+    EXPECT_EQ(game.pairx(), 3);
 }
 
 TEST(MovesIdle, NoGameNoGameKeys) {
@@ -267,9 +250,9 @@ TEST(MovesIdle, NoGameNoGameKeys) {
     }
     EXPECT_TRUE(host.sounds.empty());
     EXPECT_FALSE(game.clock().running);
-    EXPECT_FALSE(game.display.command2);
+    EXPECT_FALSE(game.display().command2);
     EXPECT_TRUE(host.gameovers.empty());
-    for (const auto& column : game.board) {
+    for (const auto& column : game.board()) {
         for (auto value : column) {
             EXPECT_EQ(value, 0);
         }

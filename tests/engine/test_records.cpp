@@ -1,5 +1,6 @@
 // Records and the return to idle: a wrong insertion drops the wrong entry or reorders ties.
 #include "EngineTest.h"
+#include "GameSetup.h"
 #include "MemoryStore.h"
 
 class Records : public EngineTest {
@@ -9,7 +10,7 @@ protected:
                    {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"});
     }
     void insert(std::int64_t score, const std::string& name) {
-        game.display.score = score;
+        set(game).display.score = score;
         game.insertrecord(name);
     }
 };
@@ -35,18 +36,18 @@ TEST_F(Records, MiddleAndTiesGoAboveEqualScores) {
 }
 
 TEST_F(Records, EqualToTheTenthQualifiesAndReplacesIt) {
-    game.display.score = 50;
+    set(game).display.score = 50;
     EXPECT_TRUE(game.qualifies());
     game.insertrecord("");
     EXPECT_EQ(game.topscore()[9], 50);
     EXPECT_EQ(game.topname()[9], "");  // an empty name stays empty
-    game.display.score = 49;
+    set(game).display.score = 49;
     EXPECT_FALSE(game.qualifies());
 }
 
 TEST_F(Records, AllDefaultListTakesEvenZero) {
     setrecords({}, {"-", "-", "-", "-", "-", "-", "-", "-", "-", "-"});
-    game.display.score = 0;
+    set(game).display.score = 0;
     EXPECT_TRUE(game.qualifies());
     game.insertrecord("Anonymous");
     EXPECT_EQ(game.topname()[0], "Anonymous");
@@ -67,14 +68,14 @@ TEST_F(Records, HugeScoreIsStoredAtTheLargestRecord) {
 TEST_F(Records, GameOverResetReturnsToIdle) {
     game.newgame();
     setboard({"1....."});
-    game.display.score = 77;
-    game.display.col = 3;
+    set(game).display.score = 77;
+    set(game).display.col = 3;
     game.setstartlevel(4);
     game.pause();
     game.gameover();
     ASSERT_TRUE(game.over());
     game.resetidle();
-    const auto& d = game.display;
+    const auto& d = game.display();
     EXPECT_TRUE(d.command1);
     EXPECT_FALSE(d.command2);
     EXPECT_FALSE(d.countersvisible);
@@ -92,7 +93,7 @@ TEST_F(Records, GameOverResetReturnsToIdle) {
     for (int i = 0; i < 90; ++i) {
         EXPECT_FALSE(d.ball[i].visible);
     }
-    EXPECT_EQ(game.board[0][15], 5);
+    EXPECT_EQ(game.board()[0][15], 5);
     game.keydown(40);  // idle: no game keys
     EXPECT_EQ(ballcount(), 0);
 }
@@ -110,7 +111,7 @@ protected:
         other.loadsettings(store);
     }
     static void enter(Game& copy, MemoryStore& store, std::int64_t score, const char* name) {
-        copy.display.score = score;
+        set(copy).display.score = score;
         copy.storerecord(store, name);
     }
     // The stored list as "score name" pairs, down to the first default entry.

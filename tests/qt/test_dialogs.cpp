@@ -81,7 +81,7 @@ TEST_P(EveryWindow, PausesTheGameAndEveryWayOfClosingEnablesTheWindow) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window.get(); }));
     ASSERT_EQ(QApplication::focusWidget(), window->centralWidget());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
-    EXPECT_EQ(game().pairx, 1);
+    EXPECT_EQ(game().pairx(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -176,10 +176,10 @@ TEST_F(KeysTest, ReboundKeysPlay) {
     QTest::mouseClick(form->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     key(Qt::Key_F2);
     key(Qt::Key_Left);
-    EXPECT_EQ(game().pairx, 1);
-    EXPECT_EQ(game().pairdir, 0);
+    EXPECT_EQ(game().pairx(), 1);
+    EXPECT_EQ(game().pairdir(), 0);
     key(Qt::Key_P);
-    EXPECT_NE(game().board[1][14], 0);
+    EXPECT_NE(game().board()[1][14], 0);
     EXPECT_TRUE(timer1()->isActive());
     key(Qt::Key_Pause);
     EXPECT_FALSE(timer1()->isActive());
@@ -267,7 +267,7 @@ TEST_F(ColorsTest, CustomColoursStartBlackAndLastOneOpening) {
 TEST_F(ColorsTest, NewColoursShowAsTheEngineDrawsAgain) {
     key(Qt::Key_F2);
     key(Qt::Key_Down);
-    const std::uint32_t lying = game().display.ball[14 * 6 + 2].color;
+    const std::uint32_t lying = game().display().ball[14 * 6 + 2].color;
     ColorForm* form = openfrommenu<ColorForm>("m_colors");
     for (int n = 1; n <= 4; ++n) {
         answer([](QColorDialog* picker) {
@@ -277,9 +277,9 @@ TEST_F(ColorsTest, NewColoursShowAsTheEngineDrawsAgain) {
         form->pickcolor(n);
     }
     QTest::keyClick(form, Qt::Key_Return);
-    EXPECT_EQ(game().display.ball[14 * 6 + 2].color, lying);  // no redraw on "Ok"
+    EXPECT_EQ(game().display().ball[14 * 6 + 2].color, lying);  // no redraw on "Ok"
     key(Qt::Key_Left);
-    EXPECT_EQ(game().display.ball[game().pairy * 6 + game().pairx].color, 0x001E140Au);
+    EXPECT_EQ(game().display().ball[game().pairy() * 6 + game().pairx()].color, 0x001E140Au);
 }
 
 // Qt's own windows, the colour picker among them, speak the game's language.

@@ -7,6 +7,7 @@
 
 #include "Controls.h"
 #include "Forms.h"
+#include "GameSetup.h"
 #include "GuiTest.h"
 #include "OverForm.h"
 #include "StateShown.h"
@@ -108,9 +109,9 @@ TEST_F(FormsTest, EveryWindowStandsAsDesigned) {
         setrecords(score == 0 ? 1 : 0);
         key(Qt::Key_F2);
         for (int y = 2; y < 15; ++y) {
-            game().board[2][y] = static_cast<std::int16_t>(1 + y % 2);
+            set(game()).board[2][y] = static_cast<std::int16_t>(1 + y % 2);
         }
-        game().display.score = score;
+        set(game()).display.score = score;
         key(Qt::Key_Down);
         auto* over = openwindow<OverForm>();
         ASSERT_NE(over, nullptr);

@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QWindow>
 
+#include "GameSetup.h"
 #include "GuiTest.h"
 #include "OverForm.h"
 #include "TopScoresForm.h"
@@ -16,14 +17,14 @@ protected:
     // Column 2 reaches row 2, so the next drop lands on the entry cells.
     void fillcolumn() {
         for (int y = 2; y < 15; ++y) {
-            game().board[2][y] = static_cast<std::int16_t>(1 + y % 2);
+            set(game()).board[2][y] = static_cast<std::int16_t>(1 + y % 2);
         }
         game().drawboard();
     }
     void endgame(std::int64_t score) {
         key(Qt::Key_F2);
         fillcolumn();
-        game().display.score = score;
+        set(game()).display.score = score;
         key(Qt::Key_Down);
     }
     QString stored(const char* key) const {
@@ -131,7 +132,7 @@ TEST_F(GameOverTest, GameEndedWhilePausedLeavesNoContinueButton) {
 TEST_F(GameOverTest, ClosingWithAQualifyingGameAsksTheNameThenEnds) {
     QSignalSpy ended(window.get(), &MainWindow::programended);
     key(Qt::Key_F2);
-    game().display.score = 40;
+    set(game()).display.score = 40;
     window->close();
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(timer1()->isActive());            // the hidden game does not go on
@@ -154,21 +155,21 @@ TEST_F(GameOverTest, ClosingWithAQualifyingGameAsksTheNameThenEnds) {
 TEST_F(GameOverTest, CloseDuringABlinkWaitsForTheLanding) {
     game().setanim(true);
     key(Qt::Key_F2);
-    game().board[2][13] = game().board[2][14] = 1;
+    set(game()).board[2][13] = set(game()).board[2][14] = 1;
     game().drawboard();
-    game().paircolor1 = game().paircolor2 = 1;
+    set(game()).paircolor1 = set(game()).paircolor2 = 1;
     QTimer::singleShot(100, window.get(), [this] { window->close(); });
     key(Qt::Key_Down);  // four of one colour in column 2: they blink for half a second
     EXPECT_TRUE(QTest::qWaitFor([this] { return !game().landing(); }));
-    EXPECT_EQ(game().display.col, 1);
+    EXPECT_EQ(game().display().col, 1);
     EXPECT_FALSE(window->isVisible());
     OverForm* over = openwindow<OverForm>();
     ASSERT_NE(over, nullptr);
     EXPECT_TRUE(over->recordmode());
-    const int row = game().pairy;
+    const int row = game().pairy();
     QTest::qWait(1000);
     EXPECT_FALSE(timer1()->isActive());
-    EXPECT_EQ(game().pairy, row);
+    EXPECT_EQ(game().pairy(), row);
 }
 
 TEST_F(GameOverTest, ClosingWithoutAGameOffersNoRecord) {
@@ -183,7 +184,7 @@ TEST_F(GameOverTest, ClosingWithoutAGameOffersNoRecord) {
 TEST_F(GameOverTest, ClosingWithALowScoreJustCloses) {
     setrecords(100);
     key(Qt::Key_F2);
-    game().display.score = 99;
+    set(game()).display.score = 99;
     EXPECT_TRUE(window->close());
     EXPECT_EQ(openwindow<OverForm>(), nullptr);
 }
@@ -192,7 +193,7 @@ TEST_F(GameOverTest, ExitSavesAndEndsAtOnce) {
     QSignalSpy ended(window.get(), &MainWindow::programended);
     action("m_sound")->trigger();
     key(Qt::Key_F2);
-    game().display.score = 1000;
+    set(game()).display.score = 1000;
     QTest::keyClick(window.get(), Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(ended.count(), 1);
     EXPECT_EQ(stored("Options/Sound"), "False");

@@ -2,6 +2,7 @@
 #include <QKeyEvent>
 #include <QToolButton>
 
+#include "GameSetup.h"
 #include "GuiTest.h"
 #include "ProgressBar.h"
 #include "SoundPlayer.h"
@@ -60,22 +61,22 @@ TEST_F(MainWindowTest, StartButtonStartsAGameThatFalls) {
     EXPECT_TRUE(action("m_pause")->isEnabled());
     EXPECT_TRUE(timer1()->isActive());
     EXPECT_EQ(timer1()->interval(), 400);
-    const int before = game().pairy;
+    const int before = game().pairy();
     QTest::qWait(450);
-    EXPECT_EQ(game().pairy, before + 1);
+    EXPECT_EQ(game().pairy(), before + 1);
 }
 
 TEST_F(MainWindowTest, F2DuringAGameStartsANewOneAndHidesContinue) {
     key(Qt::Key_F2);
     key(Qt::Key_Left);
-    game().board[5][14] = 3;
+    set(game()).board[5][14] = 3;
     key(Qt::Key_P);
     ASSERT_TRUE(shown("Command2"));
     key(Qt::Key_F2);
     EXPECT_FALSE(shown("Command2"));
     EXPECT_FALSE(shown("Command1"));
-    EXPECT_EQ(game().board[5][14], 0);
-    EXPECT_EQ(game().pairx, 2);
+    EXPECT_EQ(game().board()[5][14], 0);
+    EXPECT_EQ(game().pairx(), 2);
     EXPECT_TRUE(timer1()->isActive());
 }
 
@@ -132,16 +133,16 @@ TEST_F(MainWindowTest, LevelMenuChangesOnlyTheNextGame) {
 TEST_F(MainWindowTest, ArrowsMoveTurnAndDrop) {
     key(Qt::Key_F2);
     key(Qt::Key_Left);
-    EXPECT_EQ(game().pairx, 1);
+    EXPECT_EQ(game().pairx(), 1);
     key(Qt::Key_Right);
     key(Qt::Key_Right);
-    EXPECT_EQ(game().pairx, 3);
+    EXPECT_EQ(game().pairx(), 3);
     key(Qt::Key_Up);
-    EXPECT_EQ(game().pairdir, 1);
+    EXPECT_EQ(game().pairdir(), 1);
     key(Qt::Key_Down);
-    EXPECT_NE(game().board[3][14], 0);
-    EXPECT_NE(game().board[2][14], 0);
-    EXPECT_EQ(game().pairx, 2);
+    EXPECT_NE(game().board()[3][14], 0);
+    EXPECT_NE(game().board()[2][14], 0);
+    EXPECT_EQ(game().pairx(), 2);
 }
 
 // Esc on an open menu leaves the menu bar in keyboard mode; the arrows must still play.
@@ -159,16 +160,16 @@ TEST_F(MainWindowTest, KeysGoBackToTheGameWhenAMenuCloses) {
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         QTest::qWait(0);
         EXPECT_NE(QApplication::focusWidget(), bar);
-        const int before = game().pairx;
+        const int before = game().pairx();
         // Where the player's next key goes.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
-        EXPECT_EQ(game().pairx, before - 1);
+        EXPECT_EQ(game().pairx(), before - 1);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-        EXPECT_EQ(game().pairx, before);
+        EXPECT_EQ(game().pairx(), before);
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-    EXPECT_NE(game().board[2][14], 0);  // dropped
+    EXPECT_NE(game().board()[2][14], 0);  // dropped
 }
 
 // A held key repeats: it slides the pair, but drops only one. The X server repeats a key as a
@@ -183,10 +184,10 @@ TEST_F(MainWindowTest, HeldKeySlidesThePairButDropsOne) {
     for (int i = 0; i < 3; ++i) {
         send(QEvent::KeyPress, Qt::Key_Right, 100 + i, true);
     }
-    EXPECT_EQ(game().pairx, 5);
+    EXPECT_EQ(game().pairx(), 5);
     const auto balls = [this] {
         int n = 0;
-        for (const auto& column : game().board) {
+        for (const auto& column : game().board()) {
             n += static_cast<int>(std::count_if(column.begin(), column.end() - 1,
                                                 [](auto cell) { return cell != 0; }));
         }
@@ -209,8 +210,8 @@ TEST_F(MainWindowTest, MenuShortcutWinsOverABinding) {
     key(Qt::Key_Down);
     game().setkeys({113, 39, 38, 40});  // F2 moves left
     key(Qt::Key_F2);
-    EXPECT_EQ(game().pairx, 2);
-    EXPECT_EQ(game().board[2][14], 0);  // a new game, not a move
+    EXPECT_EQ(game().pairx(), 2);
+    EXPECT_EQ(game().board()[2][14], 0);  // a new game, not a move
 }
 
 TEST_F(MainWindowTest, RussianLayoutPStillPauses) {
@@ -224,7 +225,7 @@ TEST_F(MainWindowTest, RussianLayoutPStillPauses) {
 
 TEST_F(MainWindowTest, ScoreShowsAsPlainDecimals) {
     key(Qt::Key_F2);
-    game().display.score = 1234567890123;
+    set(game()).display.score = 1234567890123;
     window->render();
     EXPECT_EQ(text("score"), "1234567890123");
 }
@@ -233,6 +234,6 @@ TEST_F(MainWindowTest, ProgressWidthIsMappedOnceFromTwips) {
     auto* bar = window->findChild<ProgressBar*>("perc");
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->filledwidth(), 1);  // 12 twips at design
-    game().display.perc = 359.64;
+    set(game()).display.perc = 359.64;
     EXPECT_EQ(bar->filledwidth(), 24);
 }

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <vector>
 
-#include "BoardPicture.h"
+#include "GameSetup.h"
 #include "GuiTest.h"
 
 namespace {
@@ -76,22 +76,22 @@ TEST_F(PicturesTest, TheWellInPlayAndEveryBlinkFrame) {
                         "3.1.24",
                         "421432",
                     });
-    game().display.col = 99;
-    game().display.perc = ui::mainform["percfull"].place.width * 0.99;
-    game().display.score = 1234;
-    game().paircolor1 = game().paircolor2 = 1;
-    game().nextcolor = {3, 4};
-    game().display.next = {game().palette()[3], game().palette()[4]};
-    game().pairx = 3;
-    game().pairdir = 1;  // lying, ball 2 on the left: both markers
+    set(game()).display.col = 99;
+    set(game()).display.perc = ui::mainform["percfull"].place.width * 0.99;
+    set(game()).display.score = 1234;
+    set(game()).paircolor1 = set(game()).paircolor2 = 1;
+    set(game()).nextcolor = {3, 4};
+    set(game()).display.next = {game().palette()[3], game().palette()[4]};
+    set(game()).pairx = 3;
+    set(game()).pairdir = 1;  // lying, ball 2 on the left: both markers
     game().drawboard();
     game().showpair();
     window->render();
     EXPECT_EQ(against(client(), "board"), "");
 
     // Upright over column 2: with the two ones there, four.
-    game().pairx = 2;
-    game().pairdir = 0;
+    set(game()).pairx = 2;
+    set(game()).pairdir = 0;
     game().showpair();
     key(Qt::Key_Down);
     const std::vector<Frame> f = film();
@@ -109,5 +109,5 @@ TEST_F(PicturesTest, TheWellInPlayAndEveryBlinkFrame) {
     EXPECT_EQ(against(f[1].picture, "blink-shown"), "");
     EXPECT_EQ(against(f[7].picture, "levelup-shown"), "");
     EXPECT_EQ(against(f[8].picture, "levelup-hidden"), "");
-    EXPECT_EQ(game().display.level, 2);
+    EXPECT_EQ(game().display().level, 2);
 }

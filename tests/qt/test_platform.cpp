@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <fstream>
 
+#include "GameSetup.h"
 #include "GuiTest.h"
 #include "MainWindow.h"
 #include "SilentHost.h"
@@ -90,10 +91,10 @@ TEST(QtSettingsStoreTest, TwoCopiesKeepEachOthersRecords) {
     Game d(host);
     d.loadsettings(stored);
     for (int i = 0; i < 8; ++i) {
-        b.display.score = 1000 + i;
+        set(b).display.score = 1000 + i;
         b.storerecord(storeb, "B" + std::to_string(i));
     }
-    d.display.score = 100;
+    set(d).display.score = 100;
     ASSERT_TRUE(d.qualifies());
     d.storerecord(stored, "Дима");
     EXPECT_EQ(d.topname()[9], "Аня");
@@ -118,7 +119,7 @@ TEST(QtSettingsStoreTest, FailedWriteLeavesNothingBehindUnderACyrillicFolder) {
                 QtSettingsStore store(theirs);
                 Game b(host);
                 b.loadsettings(store);
-                b.display.score = score;
+                set(b).display.score = score;
                 b.storerecord(store, name);
             }
             ASSERT_TRUE(QFile::remove(file) && QFile::rename(theirs, file));
@@ -139,7 +140,7 @@ TEST(QtSettingsStoreTest, FailedWriteLeavesNothingBehindUnderACyrillicFolder) {
             limit.rlim_cur = cutshort ? static_cast<rlim_t>(QFileInfo(file).size()) + 2 : 0;
             const auto handler = signal(SIGXFSZ, SIG_IGN);
             setrlimit(RLIMIT_FSIZE, &limit);
-            a.display.score = 200;
+            set(a).display.score = 200;
             a.storerecord(ours, "Аня");
             setrlimit(RLIMIT_FSIZE, &saved);
             signal(SIGXFSZ, handler);

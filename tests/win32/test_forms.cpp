@@ -2,6 +2,7 @@
 // left without its caption, made or unmade the default, out of the tab order or without the
 // keyboard it should have fails here, whichever control and window it is; so does a frame that
 // offers what the window does not do. The painted controls are their pictures' to show.
+#include "GameSetup.h"
 #include "StateShown.h"
 #include "Utf.h"
 #include "WindowsTest.h"
@@ -113,9 +114,9 @@ TEST_F(FormsTest, EveryWindowStandsAsDesigned) {
     for (const std::int32_t score : {50, 500}) {
         menu("m_newgame");
         for (int y = 2; y < Game::kRows; ++y) {
-            game().board[2][y] = static_cast<std::int16_t>(1 + y % 2);
+            set(game()).board[2][y] = static_cast<std::int16_t>(1 + y % 2);
         }
-        game().display.score = score;
+        set(game()).display.score = score;
         key(VK_DOWN);
         const Window* over = window->opened(FormId::overform);
         ASSERT_NE(over, nullptr);

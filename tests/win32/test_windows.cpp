@@ -1,11 +1,12 @@
 // The Windows program's windows, driven by messages: a wrong order here plays keys into a
 // dialog, leaves the main window disabled, or loses a record.
+#include "GameSetup.h"
 #include "WindowsTest.h"
 
 namespace {
 int balls(const Game& game) {
     int n = 0;
-    for (const auto& column : game.board) {
+    for (const auto& column : game.board()) {
         for (int y = 0; y < Game::kRows; ++y) {
             n += column[y] != 0;
         }
@@ -21,12 +22,12 @@ TEST_F(Keys, ArrowsMoveTurnAndDropAndAHeldDropDropsOnce) {
     menu("m_newgame");
     ASSERT_TRUE(game().clock().running);
     key(VK_LEFT);
-    EXPECT_EQ(game().pairx, 1);
+    EXPECT_EQ(game().pairx(), 1);
     key(VK_RIGHT, true);
     key(VK_RIGHT, true);
-    EXPECT_EQ(game().pairx, 3);
+    EXPECT_EQ(game().pairx(), 3);
     key(VK_UP);
-    EXPECT_EQ(game().pairdir, 1);
+    EXPECT_EQ(game().pairdir(), 1);
     key(VK_DOWN);
     EXPECT_EQ(balls(game()), 2);
     key(VK_DOWN, true);
@@ -98,7 +99,7 @@ TEST_P(EveryWindow, PausesDisablesAndEveryWayOfClosingGivesTheKeyboardBack) {
     EXPECT_FALSE(game().clock().running);  // the game stays paused
     expectkeyboardhere(c.how);
     give({{{VK_LEFT}}});
-    EXPECT_EQ(game().pairx, 1);
+    EXPECT_EQ(game().pairx(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -131,13 +132,13 @@ TEST_F(WindowsTest, F10BoundPlaysAndOneEscClosesAMenuOpenedWithTheMouse) {
     GetMenuItemRect(main(), GetMenu(main()), 0, &item);
     give({{{VK_ESCAPE}, {VK_LEFT}, {VK_ESCAPE}, {VK_ESCAPE}},
           {(item.left + item.right) / 2, (item.top + item.bottom) / 2}});
-    EXPECT_EQ(game().pairx, 1) << "Left went to the menu bar";
+    EXPECT_EQ(game().pairx(), 1) << "Left went to the menu bar";
 
     game().setkeys({VK_F10, VK_RIGHT, VK_UP, VK_DOWN});
     give({{{VK_F10}, {VK_ESCAPE}, {VK_ESCAPE}}});
-    EXPECT_EQ(game().pairx, 0);
+    EXPECT_EQ(game().pairx(), 0);
     give({{{VK_MENU}, {VK_RIGHT}, {VK_ESCAPE}, {VK_ESCAPE}}});
-    EXPECT_EQ(game().pairx, 0) << "Alt opened no menu, and Right moved the pair";
+    EXPECT_EQ(game().pairx(), 0) << "Alt opened no menu, and Right moved the pair";
     expectkeyboardhere("the menus");
 }
 
@@ -178,9 +179,9 @@ TEST_F(WindowsTest, KeysDialogCapturesKeysBeepsAtOthersAndSavesOnlyOnSave) {
 TEST_F(WindowsTest, GameOverThroughToTheRecordsTable) {
     menu("m_newgame");
     for (int y = 2; y < Game::kRows; ++y) {
-        game().board[2][y] = static_cast<std::int16_t>(1 + y % 2);
+        set(game()).board[2][y] = static_cast<std::int16_t>(1 + y % 2);
     }
-    game().display.score = 120;
+    set(game()).display.score = 120;
     key(VK_DOWN);  // lands on the entry cells
     HWND over = window->openwindow();
     ASSERT_NE(over, nullptr);
@@ -205,17 +206,17 @@ TEST_F(WindowsTest, GameOverThroughToTheRecordsTable) {
     EXPECT_FALSE(IsWindow(table));
     EXPECT_TRUE(IsWindowEnabled(main()));
     EXPECT_TRUE(IsWindowVisible(window->control("Command1")));  // idle again
-    EXPECT_FALSE(game().display.pauseenabled);
+    EXPECT_FALSE(game().display().pauseenabled);
     expectkeyboardhere("the records table");
     give({{{VK_F2}, {VK_LEFT}}});
     EXPECT_TRUE(game().clock().running);
-    EXPECT_EQ(game().pairx, 1);
+    EXPECT_EQ(game().pairx(), 1);
 }
 
 // Closing the main window with a qualifying game asks the name, then ends the program.
 TEST_F(WindowsTest, ClosingWithAQualifyingGameAsksTheNameThenEnds) {
     menu("m_newgame");
-    game().display.score = 40;
+    set(game()).display.score = 40;
     SendMessageW(main(), WM_CLOSE, 0, 0);
     pump();
     EXPECT_TRUE(IsWindow(main()));
@@ -246,10 +247,10 @@ TEST_F(WindowsTest, ClosingWithoutAGameSavesAndEndsWithStatusZero) {
 TEST_F(WindowsTest, ColoursChosenDuringABlinkOpenAfterItOverAPausedGame) {
     game().setanim(true);
     menu("m_newgame");
-    game().board[2][13] = game().board[2][14] = 1;
+    set(game()).board[2][13] = set(game()).board[2][14] = 1;
     game().drawboard();
-    game().paircolor1 = game().paircolor2 = 1;
-    game().display.col = 99;  // and the level rises: over a second of blinking
+    set(game()).paircolor1 = set(game()).paircolor2 = 1;
+    set(game()).display.col = 99;  // and the level rises: over a second of blinking
     RECT item{};
     GetMenuItemRect(main(), GetMenu(main()), 2, &item);  // "Настройки"
     PostMessageW(main(), WM_KEYDOWN, VK_DOWN, 0);
@@ -263,7 +264,7 @@ TEST_F(WindowsTest, ColoursChosenDuringABlinkOpenAfterItOverAPausedGame) {
     const HWND colours = window->openwindow();
     ASSERT_NE(colours, nullptr);
     EXPECT_EQ(title(colours), L"Цвета");
-    EXPECT_EQ(game().display.level, 2);
+    EXPECT_EQ(game().display().level, 2);
     EXPECT_FALSE(game().clock().running) << "the clock runs behind the colours";
     EXPECT_TRUE(IsWindowVisible(window->control("Command2")));
 }

@@ -14,8 +14,8 @@ constexpr const ui::Control& kYourname = ui::overform["yourname"];
 OverDialog::OverDialog(const Game& game, HWND owner, std::function<void(const std::string&)> ok,
                        std::function<void()> unloaded)
     : Dialog(ui::overform, owner, std::move(unloaded)),
-      score_(std::to_wstring(game.display.score)),
-      level_(std::to_wstring(game.display.level)),
+      score_(std::to_wstring(game.display().score)),
+      level_(std::to_wstring(game.display().level)),
       ok_(std::move(ok)) {
     open();
 }

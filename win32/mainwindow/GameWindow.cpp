@@ -131,7 +131,7 @@ bool GameWindow::preprocess(MSG& message) {
 
 void GameWindow::render() {
     const Game& g = game();
-    const DisplayState& d = g.display;
+    const DisplayState& d = g.display();
     ShowWindow(control(kCommand1), d.command1 ? SW_SHOWNA : SW_HIDE);
     ShowWindow(control(kCommand2), d.command2 ? SW_SHOWNA : SW_HIDE);
     HMENU menu = GetMenu(hwnd());
@@ -147,15 +147,15 @@ void GameWindow::render() {
 ui::Rect GameWindow::where(const ui::Control& c, int i) const {
     ui::Rect r = c.at(i);
     if (&c == &kCurs) {  // under its column's cells
-        r.left = kBall.at(form_.game().display.curs[i].column).left;
+        r.left = kBall.at(form_.game().display().curs[i].column).left;
     } else if (&c == &kPerc) {
-        r.width = static_cast<int>(form_.game().display.perc + 0.5);
+        r.width = static_cast<int>(form_.game().display().perc + 0.5);
     }
     return r;
 }
 
 bool GameWindow::shown(const ui::Control& c, int i) const {
-    const DisplayState& d = form_.game().display;
+    const DisplayState& d = form_.game().display();
     if (&c == &kBall) {
         return d.ball[i].visible;
     }
@@ -175,7 +175,7 @@ bool GameWindow::shown(const ui::Control& c, int i) const {
 }
 
 COLORREF GameWindow::fill(const ui::Control& c, int i) const {
-    const DisplayState& d = form_.game().display;
+    const DisplayState& d = form_.game().display();
     if (&c == &kBall) {
         return d.ball[i].color;
     }
@@ -186,7 +186,7 @@ COLORREF GameWindow::fill(const ui::Control& c, int i) const {
 }
 
 std::wstring GameWindow::caption(const ui::Control& c, int i) const {
-    const DisplayState& d = form_.game().display;
+    const DisplayState& d = form_.game().display();
     if (&c == &kScore) {
         return std::to_wstring(d.score);
     }
