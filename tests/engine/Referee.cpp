@@ -1,8 +1,10 @@
 #include "Referee.h"
-#include "GameSetup.h"
 
 #include <algorithm>
 #include <cmath>
+
+#include "Forms.h"
+#include "GameSetup.h"
 
 Referee::Referee(std::function<unsigned()> next) : next_(std::move(next)) {
     game.setsound(true);  // "got" is how the books learn of each group
@@ -217,9 +219,12 @@ std::string Referee::check() const {
         return "level " + std::to_string(game.display().level) + ", expected " +
                std::to_string(level);
     }
+    // The bar shows how many of the hundred groups the next level needs are done; it stays
+    // empty while the count has not yet reached the level played, and at the top level.
     if (groups_ > 0) {
-        const std::int64_t k = colatgot_ / 100;
-        const double perc = (level > k + 1 || level == 8) ? 0.0 : (colatgot_ - 100 * k) * 9.72;
+        const std::int64_t done = colatgot_ - 100 * (level - 1);
+        const double full = ui::mainform["percfull"].place.width;
+        const double perc = level < 8 && done >= 0 && done < 100 ? full * done / 100 : 0.0;
         if (std::abs(game.display().perc - perc) > 1e-9) {
             return "progress width " + std::to_string(game.display().perc) + ", expected " +
                    std::to_string(perc);

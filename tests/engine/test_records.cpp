@@ -86,7 +86,7 @@ TEST_F(Records, GameOverResetReturnsToIdle) {
     EXPECT_EQ(d.next[1], ui::kLightYellow);
     EXPECT_FALSE(d.curs[0].visible || d.curs[1].visible);
     EXPECT_TRUE(d.infovisible);
-    EXPECT_EQ(d.info, "Вы можете задать начальный уровень в меню.");
+    EXPECT_EQ(d.info, ui::mainform["info"].caption);  // the hint again, not the last level
     EXPECT_FALSE(d.pauseenabled);
     EXPECT_FALSE(game.clock().running);
     EXPECT_EQ(ballcount(), 0);

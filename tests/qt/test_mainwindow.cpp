@@ -10,18 +10,12 @@
 
 class MainWindowTest : public GuiTest {};
 
-TEST_F(MainWindowTest, OpensIdleWithTheDesignedPanels) {
-    EXPECT_EQ(window->windowTitle(), "Tarvelo");
-    EXPECT_EQ(window->centralWidget()->size(), QSize(289, 274));
+// Where each control stands and what it says is the forms walk's; here, what idle means.
+TEST_F(MainWindowTest, OpensIdleAndLoadsTheSoundsOnceAfterTheFirstFrame) {
     EXPECT_EQ(text("score"), "0");
-    EXPECT_EQ(text("col"), "0");
-    EXPECT_EQ(text("level"), "1");
-    EXPECT_TRUE(shown("score") && shown("col") && shown("level"));
     EXPECT_TRUE(shown("info"));
-    EXPECT_EQ(text("info"), "Вы можете задать начальный уровень в меню.");
     EXPECT_TRUE(shown("Command1"));
     EXPECT_FALSE(shown("Command2"));
-    EXPECT_EQ(find<QPushButton>("Command1")->text(), "Начать(F2)");
     EXPECT_FALSE(action("m_pause")->isEnabled());
     EXPECT_FALSE(timer1()->isActive());
     EXPECT_EQ(timer1()->timerType(), Qt::PreciseTimer);
