@@ -231,3 +231,30 @@ TEST_F(MainWindowTest, ProgressWidthIsMappedOnceFromTwips) {
     set(game()).display.perc = 359.64;
     EXPECT_EQ(bar->filledwidth(), 24);
 }
+
+// Keys and menu commands given while a group blinks act once it has gone, on the next pair;
+// the window goes on painting meanwhile.
+TEST_F(MainWindowTest, InputDuringABlinkActsAfterItOnTheNextPair) {
+    game().setanim(true);
+    key(Qt::Key_F2);
+    set(game()).board[2][13] = set(game()).board[2][14] = 1;
+    game().drawboard();
+    set(game()).paircolor1 = set(game()).paircolor2 = 1;
+    key(Qt::Key_Down);  // four of one colour in column 2: half a second of blinking
+    ASSERT_TRUE(game().landing());
+    QTest::qWait(100);
+    key(Qt::Key_Left);
+    key(Qt::Key_Left);
+    action("m_anim")->trigger();
+    EXPECT_EQ(game().pairx(), 2);
+    EXPECT_TRUE(game().anim());
+    EXPECT_TRUE(find<QTimer>("blink")->isActive());
+    EXPECT_FALSE(timer1()->isActive());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !game().landing(); }));
+    EXPECT_EQ(game().display().col, 1);
+    EXPECT_EQ(game().pairy(), 0) << "a new pair";
+    EXPECT_EQ(game().pairx(), 0);
+    EXPECT_FALSE(game().anim());
+    EXPECT_TRUE(timer1()->isActive());
+    EXPECT_FALSE(find<QTimer>("blink")->isActive());
+}
