@@ -24,7 +24,7 @@ TEST(KeyName, TheKeysAPlayerBindsShowAsTheWindowNamesThem) {
         EXPECT_EQ(ui::keyname(c), std::string(1, c));
     }
     for (int f = 1; f <= 12; ++f) {
-        EXPECT_EQ(ui::keyname(111 + f), "F" + std::to_string(f));
+        EXPECT_EQ(ui::keyname(111 + f), std::string("F").append(std::to_string(f)));
     }
     // The punctuation keys show the character their code stands for in the Cyrillic code page,
     // whatever the key prints: a Ј, not a comma.

@@ -34,7 +34,8 @@ protected:
         window.reset();
         store = std::make_unique<QtSettingsStore>(inifile());
         window = std::make_unique<MainWindow>(*store);
-        window->game().setanim(false);  // blinks wait for real in a window
+        window->game().setanim(false);  // blinks take real time in a window
+        window->render();
         window->show();
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
