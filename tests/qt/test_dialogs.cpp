@@ -301,8 +301,16 @@ TEST_F(DialogTest, RulesTextIsShownWholeReadOnlyAndScrolls) {
     EXPECT_TRUE(t->isReadOnly());
     EXPECT_EQ(t->toPlainText(), expected);
     EXPECT_EQ(t->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    EXPECT_EQ(form->focusWidget(), form->findChild<QPushButton*>("Command1"));
-    form->close();
+    auto* close = form->findChild<QPushButton*>("Command1");
+    EXPECT_EQ(form->focusWidget(), close);
+    // Tab goes into the text and out again; Enter there presses "Закрыть".
+    QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(form->focusWidget(), t);
+    QTest::keyClick(t, Qt::Key_Tab);
+    EXPECT_EQ(form->focusWidget(), close);
+    QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(t, Qt::Key_Return);
+    EXPECT_FALSE(form->isVisible());
 }
 
 TEST_F(DialogTest, AboutTextHasSixLines) {

@@ -268,3 +268,63 @@ TEST_F(WindowsTest, ColoursChosenDuringABlinkOpenAfterItOverAPausedGame) {
     EXPECT_FALSE(game().clock().running) << "the clock runs behind the colours";
     EXPECT_TRUE(IsWindowVisible(window->control("Command2")));
 }
+
+// Windows' own keys in each window, given for real: Tab goes round the controls and back, Alt
+// with a letter (no control has a mnemonic) leaves the window as it was; in the keys window
+// both are keys to bind.
+TEST_F(WindowsTest, TabAndAltWithALetterInEveryDialog) {
+    for (const char* item : {"m_topscores", "m_colors", "m_rules", "m_about"}) {
+        SCOPED_TRACE(item);
+        menu(item);
+        const HWND open = window->openwindow();
+        ASSERT_NE(open, nullptr);
+        const HWND first = GetFocus();
+        ASSERT_TRUE(IsChild(open, first));
+        HWND expected = first;
+        do {
+            expected = GetNextDlgTabItem(open, expected, FALSE);
+            give({{{VK_TAB}}});
+            EXPECT_EQ(GetFocus(), expected);
+        } while (expected != first && GetFocus() == expected);
+        give({{{VK_MENU, 'Q'}}});
+        EXPECT_EQ(window->openwindow(), open);
+        EXPECT_EQ(GetFocus(), first);
+        SendMessageW(open, WM_CLOSE, 0, 0);
+        pump();
+    }
+
+    // Enter in the rules' text presses "Закрыть", as anywhere in a dialog.
+    menu("m_rules");
+    const HWND rules = window->openwindow();
+    give({{{VK_TAB}, {VK_RETURN}}});
+    EXPECT_FALSE(IsWindow(rules));
+
+    menu("m_keys");
+    const HWND keys = window->openwindow();
+    const HWND left = GetFocus();
+    give({{{VK_TAB}}});
+    EXPECT_EQ(GetFocus(), left);
+    EXPECT_EQ(title(left), L"Tab");
+    give({{{VK_MENU, 'A'}}});
+    EXPECT_EQ(GetFocus(), left);
+    EXPECT_EQ(title(left), L"A");
+    EXPECT_EQ(window->openwindow(), keys);
+    SendMessageW(keys, WM_CLOSE, 0, 0);
+    pump();
+
+    // The name asked at game over: Tab between the name and "Ok".
+    menu("m_newgame");
+    for (int y = 2; y < Game::kRows; ++y) {
+        set(game()).board[2][y] = static_cast<std::int16_t>(1 + y % 2);
+    }
+    key(VK_DOWN);
+    const HWND over = window->openwindow();
+    ASSERT_NE(over, nullptr);
+    Sleep(300);  // keys sooner than that after the game's end are thrown away
+    const HWND name = FindWindowExW(over, nullptr, L"EDIT", nullptr);
+    EXPECT_EQ(GetFocus(), name);
+    give({{{VK_TAB}}});
+    EXPECT_EQ(GetFocus(), FindWindowExW(over, nullptr, L"BUTTON", L"Ok"));
+    give({{{VK_TAB}}});
+    EXPECT_EQ(GetFocus(), name);
+}

@@ -14,6 +14,15 @@ constexpr int kFirstId = 1000;  // the system's controls are numbered from here,
 constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kFormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 
+// A text to read and scroll: Tab, Enter and Esc are the window's, as anywhere in a dialog,
+// where the system's multi-line edit would keep them and hold the keyboard.
+WNDPROC editprocedure = nullptr;
+
+LRESULT CALLBACK readonlytext(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
+    const LRESULT result = CallWindowProcW(editprocedure, hwnd, message, w, l);
+    return message == WM_GETDLGCODE ? result & ~DLGC_WANTALLKEYS : result;
+}
+
 void registerclass() {
     static bool done = false;
     if (done) {
@@ -131,6 +140,10 @@ void Window::buildcontrols() {
             HWND child = CreateWindowExW(0, kind, caption(c, i).c_str(), style, 0, 0, 0, 0, hwnd_,
                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)),
                                          GetModuleHandleW(nullptr), nullptr);
+            if (c.kind == ui::Kind::TextArea) {
+                editprocedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+                    child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&readonlytext)));
+            }
             children_.push_back({&c, i, child});
             if (c.has(ui::kFocus) && i == 0) {
                 SetFocus(child);
