@@ -32,6 +32,20 @@ if ! xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" ctest --test-dir build-win32
 fi
 grep -h -E '^[0-9]+: \[==========\] .* ran|^[0-9]+: \[  PASSED  \]|tests passed' build-win32/tests.log
 
+echo "== The Windows program's windows walked again at 144 dots an inch"
+desktop='HKCU\Control Panel\Desktop'
+tools/wine.sh reg add "$desktop" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
+status=0
+TARVELO_TEST_DPI=144 xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" \
+    tools/wine.sh build-win32/tests/win32_tests.exe --gtest_filter='Forms*' \
+    >build-win32/tests-144.log 2>&1 || status=$?
+tools/wine.sh reg delete "$desktop" /v LogPixels /f >/dev/null
+if [ "$status" != 0 ]; then
+    cat build-win32/tests-144.log
+    exit 1
+fi
+grep -h -E '^\[  PASSED  \]' build-win32/tests-144.log
+
 echo "== The Windows program's windows under Wine, against their reference pictures"
 tools/pictures.sh --wine --against tests/pictures/wine build-win32
 
