@@ -130,6 +130,7 @@ def main():
                 (not linux or run("tools/pictures.sh --against tests/pictures/linux build-tests",
                                   log)) and \
                 (not windows or run(wine, log)) and \
+                (not windows or run("tools/frames.sh", log)) and \
                 (not windows or run("tools/pictures.sh --wine --against tests/pictures/wine "
                                     "build-win32", log))
             if passed:

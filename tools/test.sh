@@ -32,6 +32,9 @@ if ! xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" ctest --test-dir build-win32
 fi
 grep -h -E '^[0-9]+: \[==========\] .* ran|^[0-9]+: \[  PASSED  \]|tests passed' build-win32/tests.log
 
+echo "== The Windows program's frames in play, against theirs and the Linux program's well"
+tools/frames.sh
+
 echo "== The Windows program's windows walked again at 144 dots an inch"
 desktop='HKCU\Control Panel\Desktop'
 tools/wine.sh reg add "$desktop" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null

@@ -1,6 +1,6 @@
 // The main window's client as the player sees it during a game, frame by frame, against the
 // pictures in tests/pictures/frames/. Exact: the suite renders offscreen with the machine's own
-// fonts. A picture that differs is written to the build's pictures/ folder with NAME-diff.png
+// fonts. A picture that differs is written to pictures/ beside the suite with NAME-diff.png
 // beside it (differing pixels in red); TARVELO_ACCEPT_PICTURES=1 takes the new ones on purpose.
 #include <QDir>
 #include <QImage>
