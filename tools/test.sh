@@ -2,8 +2,9 @@
 # Sets up what is missing, builds the Linux program with AddressSanitizer and
 # UndefinedBehaviorSanitizer into build-tests/ and runs its whole test suite headless; then
 # cross-builds the Windows program into build-win32/, runs its suites under Wine on a private
-# X display, plays both programs with keys from the X server (tools/keyboardcheck.sh) and checks
-# the Windows installer and zip (tools/installcheck.sh).
+# X display, runs the engine's tests as WebAssembly under Node (build-web/), plays both programs
+# with keys from the X server (tools/keyboardcheck.sh) and checks the Windows installer and zip
+# (tools/installcheck.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # The sound output is tested against a private PulseAudio server; the Windows program is built
@@ -51,6 +52,11 @@ grep -h -E '^\[  PASSED  \]' build-win32/tests-144.log
 
 echo "== The Windows program's windows under Wine, against their reference pictures"
 tools/pictures.sh --wine --against tests/pictures/wine build-win32
+
+echo "== The engine's tests as WebAssembly, under Node"
+tools/setup.sh emscripten nodejs
+tools/build.sh --web
+(cd build-web && ctest --output-on-failure -V | grep -E '^[0-9]+: \[  PASSED  \]|tests passed')
 
 echo "== Keys from the X server after every window, with no window manager"
 tools/keyboardcheck.sh build-tests
