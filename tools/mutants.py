@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
 """Finds the suite's blind spots: puts one-line bugs (mutants) at seeded random lines of the
-program's own code, one at a time, rebuilds, runs the tests and says which bugs the suite let
-through. A tool for developers, not a gate of tools/test.sh.
+program's own code (sources and headers, the windows' description among them), one at a time,
+rebuilds, runs the tests and says which bugs the suite let through. A tool for developers, not a gate of tools/test.sh.
 
     tools/mutants.py [--count N] [--seed S] [--linux-only] [FOLDER...]
 
 The suites are those of tools/test.sh: the Linux tests and the reference pictures, the Windows
 tests under Wine. Each mutant is one of: a comparison flipped (== and !=, < and >=, > and <=), an integer constant
-moved by one, a statement dropped, a condition or flag inverted (true and false, !x and x). A
+moved by one (a place in twips by fifteen, a pixel), a statement dropped, a condition or flag
+inverted (true and false, !x and x), a control's flag dropped. A
 mutant that does not build is thrown away and another line is drawn. A mutant in win32/ is tested
 by the Windows suites under Wine; one in engine/ or ui/ by both; one in qt/ by the Linux suite.
 Uses the trees tools/test.sh made (build-tests/ and build-win32/); every file is restored after
@@ -34,14 +35,20 @@ def mutations(line):
         at = code.find(old)
         if at >= 0 and "<<" not in code and ">>" not in code and "->" not in code[at - 1:at + 3]:
             found.append((f"'{old.strip()}' to '{new.strip()}'", line[:at] + new + line[at + len(old):]))
+    # A place in twips moves by a pixel at 96 dots an inch; by one twip it would not move at all.
+    step = 15 if re.search(r"\.(place|dx|dy) = ", code) else 1
     for match in re.finditer(r"(?<![\w.])(\d+)(?![\w.])", code):
         value = int(match.group(1))
-        found.append((f"{value} to {value + 1}",
-                      line[:match.start()] + str(value + 1) + line[match.end():]))
+        found.append((f"{value} to {value + step}",
+                      line[:match.start()] + str(value + step) + line[match.end():]))
     for old, new in (("true", "false"), ("false", "true")):
         match = re.search(rf"\b{old}\b", code)
         if match:
             found.append((f"{old} to {new}", line[:match.start()] + new + line[match.end():]))
+    match = re.search(r"\.flags = (k\w+)( \| )?", code)  # a control's flag dropped
+    if match:
+        rest = line[match.end():] if match.group(2) else "0" + line[match.end():]
+        found.append((f"{match.group(1)} dropped", line[:match.start()] + ".flags = " + rest))
     match = re.search(r"(\(|&& |\|\| |return )!(?=\w)", code)
     if match:
         found.append(("a '!' dropped", line[:match.end() - 1] + line[match.end():]))
@@ -58,7 +65,7 @@ def candidates(folders):
     for folder in folders:
         for base, _, files in os.walk(os.path.join(ROOT, folder)):
             for name in sorted(files):
-                if not name.endswith(".cpp") or name == "main.cpp":
+                if not name.endswith((".cpp", ".h")) or name == "main.cpp":
                     continue
                 path = os.path.join(base, name)
                 with open(path, encoding="utf-8") as f:
