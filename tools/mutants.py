@@ -1,18 +1,19 @@
 #!/usr/bin/env python3
 """Finds the suite's blind spots: puts one-line bugs (mutants) at seeded random lines of the
 program's own code (sources and headers, the windows' description among them), one at a time,
-rebuilds, runs the tests and says which bugs the suite let through. A tool for developers, not a gate of tools/test.sh.
+rebuilds, runs the tests and says which bugs the suite let through. A tool for developers, not a
+gate of tools/test.sh.
 
     tools/mutants.py [--count N] [--seed S] [--linux-only] [FOLDER...]
 
 The suites are those of tools/test.sh: the Linux tests and the reference pictures, the Windows
-tests under Wine. Each mutant is one of: a comparison flipped (== and !=, < and >=, > and <=), an integer constant
-moved by one (a place in twips by fifteen, a pixel), a statement dropped, a condition or flag
-inverted (true and false, !x and x), a control's flag dropped. A
-mutant that does not build is thrown away and another line is drawn. A mutant in win32/ is tested
-by the Windows suites under Wine; one in engine/ or ui/ by both; one in qt/ by the Linux suite.
-Uses the trees tools/test.sh made (build-tests/ and build-win32/); every file is restored after
-each mutant, and on any exit."""
+tests under Wine with their frames. Each mutant is one of: a comparison flipped (== and !=, < and
+>=, > and <=), an integer constant moved by one (a place in twips by fifteen, a pixel), a
+statement dropped, a condition or flag inverted (true and false, !x and x), a control's flag
+dropped. A mutant that does not build is thrown away and another line is drawn. A mutant in
+win32/ is tested by the Windows suites under Wine; one in engine/ or ui/ by both; one in qt/ by
+the Linux suite. Uses the trees tools/test.sh made (build-tests/ and build-win32/); every file is
+restored after each mutant, and on any exit."""
 
 import argparse
 import os
