@@ -1,5 +1,6 @@
 // The main window: what the player sees at start, starting, pausing, levels and keys.
 #include <QKeyEvent>
+#include <QPainter>
 #include <QToolButton>
 
 #include "GameSetup.h"
@@ -257,4 +258,20 @@ TEST_F(MainWindowTest, InputDuringABlinkActsAfterItOnTheNextPair) {
     EXPECT_FALSE(game().anim());
     EXPECT_TRUE(timer1()->isActive());
     EXPECT_FALSE(find<QTimer>("blink")->isActive());
+}
+
+// A window over the main one disables it, but the game never greys itself: its counters, well
+// and preview look as they did (the style still draws the disabled button's own frame).
+TEST_F(MainWindowTest, AWindowOverItLeavesTheGameUngreyed) {
+    key(Qt::Key_F2);
+    key(Qt::Key_P);
+    QImage before = window->centralWidget()->grab().toImage();
+    action("m_rules")->trigger();
+    ASSERT_FALSE(window->isEnabled());
+    QImage after = window->centralWidget()->grab().toImage();
+    const QRect button = find<QPushButton>("Command2")->geometry();
+    for (QImage* image : {&before, &after}) {
+        QPainter(image).fillRect(button, Qt::black);
+    }
+    EXPECT_TRUE(after == before);
 }

@@ -1,5 +1,6 @@
 // The Windows program's windows, driven by messages: a wrong order here plays keys into a
 // dialog, leaves the main window disabled, or loses a record.
+#include "ColorDialog.h"
 #include "GameSetup.h"
 #include "WindowsTest.h"
 
@@ -82,6 +83,9 @@ TEST_P(EveryWindow, PausesDisablesAndEveryWayOfClosingGivesTheKeyboardBack) {
                  MAKELPARAM(static_cast<WORD>(HTERROR), WM_LBUTTONDOWN));  // a click on it
     pump();
     EXPECT_EQ(GetForegroundWindow(), open);
+    SetForegroundWindow(main());  // as the task bar or Alt+Tab would
+    pump();
+    EXPECT_EQ(GetForegroundWindow(), open) << "the main window activated by the system";
     const std::string how = c.how;
     if (how == "button") {
         // "Отмена" where there is one, else the only button.
@@ -117,11 +121,23 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.item) + "_" + info.param.how; });
 
 // The colour dialog's keyboard starts on the first colour, where Space picks a colour.
-TEST_F(WindowsTest, ColoursOpenWithTheKeyboardOnTheFirstColour) {
+// The colours open with the keyboard on the first colour; Space there opens the system's
+// picker, which starts from black, and the colour picked reaches the game on "Ok", which Enter
+// presses.
+TEST_F(WindowsTest, ColoursOpenWithTheKeyboardOnTheFirstColourAndPickOne) {
     menu("m_colors");
     wchar_t text[8] = {};
     GetWindowTextW(GetFocus(), text, 8);
     EXPECT_EQ(std::wstring(text), L"1");
+    const auto* colours = dynamic_cast<const ColorDialog*>(window->opened(FormId::colorform));
+    ASSERT_NE(colours, nullptr);
+    ASSERT_NE(colours->swatch(1), 0u);
+    give({{{VK_SPACE}, {}, {}, {VK_RETURN}}});  // the picker, and its own "OK"
+    EXPECT_EQ(colours->swatch(1), 0u);
+    EXPECT_NE(game().palette()[1], 0u) << "not before Ok";
+    give({{{VK_RETURN}}});
+    EXPECT_EQ(window->openwindow(), nullptr);
+    EXPECT_EQ(game().palette()[1], 0u);
 }
 
 // The system's keys in the main window: F10 made a game key is the game's, and Alt still
