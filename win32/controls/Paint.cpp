@@ -21,36 +21,51 @@ HFONT font(double points, UINT dpi) {
     return made;
 }
 
+namespace {
+
+// A brush of our own, with the black pen, for one shape: put back and deleted once it is drawn,
+// however the drawing ends.
+class Filled {
+public:
+    Filled(HDC dc, HBRUSH brush)
+        : dc_(dc),
+          brush_(brush),
+          oldbrush_(SelectObject(dc, brush)),
+          oldpen_(SelectObject(dc, GetStockObject(BLACK_PEN))) {}
+    ~Filled() {
+        SelectObject(dc_, oldpen_);
+        SelectObject(dc_, oldbrush_);
+        DeleteObject(brush_);
+    }
+    Filled(const Filled&) = delete;
+    Filled& operator=(const Filled&) = delete;
+
+private:
+    HDC dc_;
+    HBRUSH brush_;
+    HGDIOBJ oldbrush_;
+    HGDIOBJ oldpen_;
+};
+
+}  // namespace
+
 void drawbox(HDC dc, const RECT& r, COLORREF fill) {
-    HBRUSH brush = CreateSolidBrush(fill);
-    const HGDIOBJ oldbrush = SelectObject(dc, brush);
-    const HGDIOBJ oldpen = SelectObject(dc, GetStockObject(BLACK_PEN));
+    const Filled filled(dc, CreateSolidBrush(fill));
     Rectangle(dc, r.left, r.top, r.right, r.bottom);
-    SelectObject(dc, oldpen);
-    SelectObject(dc, oldbrush);
-    DeleteObject(brush);
 }
 
 void drawhatched(HDC dc, const RECT& r) {
-    HBRUSH brush = CreateHatchBrush(HS_FDIAGONAL, RGB(0, 0, 0));
     const int mode = SetBkMode(dc, TRANSPARENT);
-    const HGDIOBJ oldbrush = SelectObject(dc, brush);
-    const HGDIOBJ oldpen = SelectObject(dc, GetStockObject(BLACK_PEN));
-    Rectangle(dc, r.left, r.top, r.right, r.bottom);
-    SelectObject(dc, oldpen);
-    SelectObject(dc, oldbrush);
+    {
+        const Filled filled(dc, CreateHatchBrush(HS_FDIAGONAL, RGB(0, 0, 0)));
+        Rectangle(dc, r.left, r.top, r.right, r.bottom);
+    }
     SetBkMode(dc, mode);
-    DeleteObject(brush);
 }
 
 void drawball(HDC dc, const RECT& r, COLORREF fill) {
-    HBRUSH brush = CreateSolidBrush(fill);
-    const HGDIOBJ oldbrush = SelectObject(dc, brush);
-    const HGDIOBJ oldpen = SelectObject(dc, GetStockObject(BLACK_PEN));
+    const Filled filled(dc, CreateSolidBrush(fill));
     Ellipse(dc, r.left, r.top, r.right, r.bottom);
-    SelectObject(dc, oldpen);
-    SelectObject(dc, oldbrush);
-    DeleteObject(brush);
 }
 
 void drawrule(HDC dc, const RECT& r, UINT dpi) {
