@@ -1,13 +1,21 @@
 # A private X server for the scripts that look at the game: Xvfb at 1024x768 and 96 dots an inch
-# on the first free display from :80, exported as DISPLAY; its pid is added to the caller's
-# pids, which stopall ends.
+# on a display it takes itself (-displayfd), so that two scripts at once never share one,
+# exported as DISPLAY; its pid is added to the caller's pids, which stopall ends.
 startxvfb() {
-    local n
-    for n in $(seq 80 99); do [ -e "/tmp/.X11-unix/X$n" ] || break; done
-    export DISPLAY=:$n
-    Xvfb "$DISPLAY" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+    local told n
+    told=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$told" >/dev/null 2>&1 &
     pids+=($!)
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+    for _ in $(seq 50); do
+        n=$(head -n 1 "$told")
+        if [ -n "$n" ] && DISPLAY=:$n xdpyinfo >/dev/null 2>&1; then
+            rm -f "$told"
+            export DISPLAY=:$n
+            return 0
+        fi
+        sleep 0.1
+    done
+    rm -f "$told"
     return 1
 }
 
