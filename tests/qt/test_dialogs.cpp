@@ -55,9 +55,16 @@ TEST_P(EveryWindow, PausesTheGameAndEveryWayOfClosingEnablesTheWindow) {
     EXPECT_FALSE(timer1()->isActive());
     EXPECT_TRUE(shown("Command2"));
     EXPECT_NE(form->focusWidget(), nullptr);
-    // A click on the disabled main window brings the open one forward with the keyboard.
-    window->activateWindow();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == form; }));
+    // A click on the disabled main window, coming from another program's window, brings the
+    // open one forward with the keyboard.
+    {
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == form; }));
+    }
     const std::string closer = o.closer;
     if (closer == "button") {
         auto* button = form->findChild<QPushButton*>("Command1");
