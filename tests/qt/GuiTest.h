@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "Game.h"
+#include "GameSetup.h"
 #include "MainWindow.h"
 #include "QtSettingsStore.h"
 
@@ -42,6 +43,16 @@ protected:
     }
 
     Game& game() { return window->game(); }
+
+    // A game started with the Animation option, two balls of the first colour at the foot of
+    // column 2 and a pair of that colour over them: the drop key removes four with a blink.
+    void startwithagroupready() {
+        game().setanim(true);
+        key(Qt::Key_F2);
+        set(game()).board[2][13] = set(game()).board[2][14] = 1;
+        game().drawboard();
+        set(game()).paircolor1 = set(game()).paircolor2 = 1;
+    }
 
     // The top ten as a run before this one stored it; the options stay as they are.
     void setrecords(std::int32_t score, std::array<std::string, 10> names = {}) {

@@ -153,11 +153,7 @@ TEST_F(GameOverTest, ClosingWithAQualifyingGameAsksTheNameThenEnds) {
 // A close that arrives while a group blinks, here from within the program, waits for the
 // landing to end, as keys do; then the record is offered and the game stands still behind it.
 TEST_F(GameOverTest, CloseDuringABlinkWaitsForTheLanding) {
-    game().setanim(true);
-    key(Qt::Key_F2);
-    set(game()).board[2][13] = set(game()).board[2][14] = 1;
-    game().drawboard();
-    set(game()).paircolor1 = set(game()).paircolor2 = 1;
+    startwithagroupready();
     QTimer::singleShot(100, window.get(), [this] { window->close(); });
     key(Qt::Key_Down);  // four of one colour in column 2: they blink for half a second
     EXPECT_TRUE(QTest::qWaitFor([this] { return !game().landing(); }));

@@ -236,11 +236,7 @@ TEST_F(MainWindowTest, ProgressWidthIsMappedOnceFromTwips) {
 // Keys and menu commands given while a group blinks act once it has gone, on the next pair;
 // the window goes on painting meanwhile.
 TEST_F(MainWindowTest, InputDuringABlinkActsAfterItOnTheNextPair) {
-    game().setanim(true);
-    key(Qt::Key_F2);
-    set(game()).board[2][13] = set(game()).board[2][14] = 1;
-    game().drawboard();
-    set(game()).paircolor1 = set(game()).paircolor2 = 1;
+    startwithagroupready();
     key(Qt::Key_Down);  // four of one colour in column 2: half a second of blinking
     ASSERT_TRUE(game().landing());
     QTest::qWait(100);
