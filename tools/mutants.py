@@ -36,8 +36,9 @@ def mutations(line):
         at = code.find(old)
         if at >= 0 and "<<" not in code and ">>" not in code and "->" not in code[at - 1:at + 3]:
             found.append((f"'{old.strip()}' to '{new.strip()}'", line[:at] + new + line[at + len(old):]))
-    # A place in twips moves by a pixel at 96 dots an inch; by one twip it would not move at all.
-    step = 15 if re.search(r"\.(place|dx|dy) = ", code) else 1
+    # A place or a window's size in twips moves by a pixel at 96 dots an inch; by one twip it
+    # would not move at all.
+    step = 15 if re.search(r"\.(place|dx|dy) = |constexpr Form ", code) else 1
     for match in re.finditer(r"(?<![\w.])(\d+)(?![\w.])", code):
         value = int(match.group(1))
         found.append((f"{value} to {value + step}",
