@@ -112,6 +112,15 @@ TEST_F(Settings, FlagsReadWordsInAnyCaseAndNumbers) {
     }
 }
 
+// The picker's two ends are colours like any other: black, where it starts, and white.
+TEST_F(Settings, BlackAndWhiteBallsStayBlackAndWhite) {
+    store.set("Colors", "1", "0");
+    store.set("Colors", "2", "16777215");
+    game.loadsettings(store);
+    EXPECT_EQ(game.palette()[1], 0u);
+    EXPECT_EQ(game.palette()[2], 0xFFFFFFu);
+}
+
 TEST_F(Settings, UnreadableValuesFallBackToTheirDefaults) {
     store.set("Options", "Sound", "yes");
     store.set("Options", "Animation", "");
