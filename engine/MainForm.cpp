@@ -183,6 +183,18 @@ void MainForm::unloaded(FormId form) {
     host_.render();
 }
 
+// storerecord writes the settings with the record.
+void MainForm::closedunasked(const std::string& name) {
+    if (over_ == Over::record) {
+        game_.storerecord(store_, name);
+        over_ = Over::gameover;  // should the page come back, its "Ok" adds the record no more
+    } else if (over_ != Over::gameover && game_.display().pauseenabled && game_.qualifies()) {
+        game_.storerecord(store_, name);
+    } else {
+        game_.savesettings(store_);
+    }
+}
+
 void MainForm::minimised() {
     if (!now([this] { minimised(); })) {
         return;

@@ -82,6 +82,11 @@ public:
     // The main window was minimised: a game under way pauses, after its landing if one is on.
     void minimised();
 
+    // The main window is going and can ask nothing (a browser's tab closing): a result the list
+    // would take, of a game under way or of the game-over window asking, is kept under this
+    // name, and the settings are saved.
+    void closedunasked(const std::string& name);
+
     // A logout: the settings are saved. A signal: saved, and the program ends.
     void savesettings();
     void exitprogram();

@@ -252,6 +252,50 @@ TEST_F(MainFormWithRecords, ClosingWithARecordAsksTheNameThenEnds) {
     EXPECT_TRUE(form->Form_Unload()) << "too low a score";
 }
 
+// A page closing can ask nothing: the record of a game under way, or of the game-over window
+// asking for it, is kept under the name given, once; a result the list would not take, or a
+// game-over window that asks nothing, only saves the settings.
+TEST_F(MainFormWithRecords, ClosedUnaskedKeepsTheRecordUnderTheNameGiven) {
+    form->Command1_Click();
+    set(game()).display.score = 500;
+    game().setsound(true);
+    form->closedunasked("Anonymous");
+    EXPECT_EQ(stored1(), "Anonymous");
+    EXPECT_EQ(store.read("Options", "Sound"), "True");
+
+    form = std::make_unique<MainForm>(host, store, [] { return 1234.5; });
+    form->Command1_Click();
+    readygameover();
+    set(game()).display.score = 900;
+    form->Timer1_Timer();
+    ASSERT_EQ(form->over(), Over::record);
+    form->closedunasked("Жора");
+    form->closedunasked("Жора");  // the page came back from the browser's cache, and went
+    form->overform_Ok("Жора");
+    EXPECT_EQ(stored1(), "Жора");
+    EXPECT_EQ(game().topname()[1], "Anonymous");
+    EXPECT_EQ(game().topname()[2], "-") << "stored once";
+
+    for (const int score : {50, 700}) {
+        form = std::make_unique<MainForm>(host, store, [] { return 1234.5; });
+        if (score == 700) {  // the game is over and was no record: the window asks nothing
+            form->Command1_Click();
+            readygameover();
+            set(game()).display.score = 50;
+            form->Timer1_Timer();
+            ASSERT_EQ(form->over(), Over::gameover);
+            set(game()).display.score = score;
+        } else {
+            form->Command1_Click();
+            set(game()).display.score = score;
+        }
+        game().setsound(false);
+        form->closedunasked("Ыы");
+        EXPECT_EQ(game().topname()[2], "-") << score;
+        EXPECT_EQ(store.read("Options", "Sound"), "False") << score;
+    }
+}
+
 // What arrives while a landing blinks waits for it and then acts, in order, on the next pair:
 // keys, buttons, menu commands, minimising and the close box alike.
 TEST_F(MainFormTest, InputDuringALandingActsAfterItInOrder) {
