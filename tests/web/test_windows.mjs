@@ -1,0 +1,164 @@
+// The windows as the player meets them: each against its description, opened from the menu by
+// mouse and keyboard, Enter and Esc in them, the keys back to the game after each, pictures of
+// each, and the page under its Content-Security-Policy.
+import assert from 'node:assert/strict';
+import {mkdirSync} from 'node:fs';
+import {join} from 'node:path';
+import {after, before, test} from 'node:test';
+import {balls, build, dialog, forms, hide, menu, open, playtoend, profile, quick, sleep, start, stop,
+  url, well} from './browser.mjs';
+
+before(start);
+after(stop);
+
+const painted = new Set([6, 7, 8]);  // shapes, circles and the hatched bar: on canvases
+const pictures = join(build, 'pictures');
+mkdirSync(pictures, {recursive: true});
+
+// Every control of the form where the description puts it, its caption, shown or hidden as it
+// opens; the client area of its size.
+async function walk(page, form, win) {
+  const found = await win.evaluate(w => {
+    const client = w.querySelector('.client');
+    return {
+      caption: w.querySelector('h1').textContent,
+      width: client.clientWidth, height: client.clientHeight,
+      // Laid out where shown; where hidden, as it would be.
+      controls: Object.fromEntries([...client.querySelectorAll('[data-name]')].map(el => {
+        const style = getComputedStyle(el);
+        const [x, y, w, h] = el.hidden
+          ? ['left', 'top', 'width', 'height'].map(p => parseFloat(style[p]))
+          : [el.offsetLeft, el.offsetTop, el.offsetWidth, el.offsetHeight];
+        const text = /INPUT|TEXTAREA/.test(el.tagName) ? el.value : el.textContent;
+        return [el.dataset.name, {x, y, w, h, text, hidden: el.hidden}];
+      })),
+    };
+  });
+  assert.equal(found.caption, form.caption);
+  assert.deepEqual([found.width, found.height], [form.width, form.height], form.caption);
+  for (const c of form.controls.filter(c => !painted.has(c.kind))) {
+    const el = found.controls[c.name];
+    assert.ok(el, `${form.caption}: ${c.name}`);
+    // A rule is its line; the icon stands at its natural size.
+    const size = c.kind === 10 ? [32, 32] : [c.w, c.kind === 9 ? 2 : c.h];
+    assert.deepEqual([el.x, el.y, el.w, el.h], [c.x, c.y, ...size],
+                     `${form.caption}: ${c.name}'s place`);
+    if (c.caption && !/^(score|names|col|level)$/.test(c.name.replace(/\d+$/, '')))
+      assert.equal(el.text, c.caption, `${form.caption}: ${c.name}'s caption`);
+    if (c.name !== 'info' && c.name !== 'Command2') assert.equal(el.hidden, c.hidden, c.name);
+  }
+}
+
+test('every window stands as described, and the keys come back to the game after each', async () => {
+  const page = await open(await profile({viewport: {width: 800, height: 600}}), quick);
+  await walk(page, forms.main, page.locator('.main'));
+  await page.screenshot({path: join(pictures, '01-main-idle.png')});
+  await page.keyboard.press('F2');
+  await page.keyboard.press('p');
+  await page.screenshot({path: join(pictures, '03-main-paused.png')});
+  const windows = [
+    ['Игра', 'Рекорды', forms.topscores, '04-records'],
+    ['Настройки', 'Цвета', forms.colorform, '05-colours'],
+    ['Настройки', 'Клавиши', forms.keys, '06-keys'],
+    ['Справка', 'Правила', forms.rules, '07-rules'],
+    ['Справка', 'О программе', forms.about, '08-about'],
+  ];
+  for (const [title, item, form, picture] of windows) {
+    await menu(page, title, item);
+    const win = dialog(page, form.caption);
+    await walk(page, form, win);
+    assert.ok(await win.evaluate(w => w.contains(document.activeElement)), 'it has the keyboard');
+    await page.screenshot({path: join(pictures, picture + '.png')});
+    // A click on the main window brings the window over it forward, with the keyboard.
+    const main = await page.locator('.main .client').boundingBox();
+    await page.mouse.click(main.x + 4, main.y + main.height - 4);  // beside the window over it
+    assert.ok(await win.evaluate(w => w.contains(document.activeElement)), form.caption);
+    await win.locator('.closebox').click();
+    assert.equal(await page.locator('.dialog').count(), 0);
+    await page.keyboard.press('F2');
+    await page.keyboard.press('ArrowLeft');
+    assert.deepEqual(balls(await well(page)).map(([x]) => x), [1, 1], `keys after ${form.caption}`);
+  }
+  await playtoend(page);
+  await walk(page, {...forms.overform, controls: forms.overform.controls.filter(
+    c => !c.hidden)}, dialog(page, forms.overform.caption));
+  await page.screenshot({path: join(pictures, '09-gameover.png')});
+  assert.deepEqual(page.errors, []);
+});
+
+test('the menu and the windows by the keyboard: F10, Alt with a letter, Enter and Esc', async () => {
+  const page = await open(await profile(), quick);
+  const cdp = await page.context().newCDPSession(page);
+  // F10, then right twice to "Настройки", down to "Цвета".
+  for (const k of ['F10', 'ArrowRight', 'ArrowRight', 'ArrowDown', 'ArrowDown', 'ArrowDown'])
+    await page.keyboard.press(k);
+  assert.equal(await page.evaluate(() => document.activeElement.textContent), 'Цвета');
+  await page.keyboard.press('Enter');
+  const colours = dialog(page, forms.colorform.caption);
+  await colours.waitFor();
+  // A colour from the browser's picker (which takes the keys while it is open, and Esc closes),
+  // then Enter, which presses "Ok".
+  await page.keyboard.press('Space');
+  await page.locator('input[type="color"]').evaluate(picker => {
+    picker.value = '#ff0000';
+    picker.dispatchEvent(new Event('change'));
+  });
+  await page.keyboard.press('Escape');
+  await page.keyboard.press('Enter');
+  assert.equal(await page.locator('.dialog').count(), 0);
+  assert.equal(await page.evaluate(() => localStorage.getItem('Tarvelo/Colors/1')), null,
+               'kept until the options are saved');
+  // Alt with a title's Cyrillic letter, then an item's letter: "Справка", "Правила".
+  await cdp.send('Input.dispatchKeyEvent', {type: 'rawKeyDown', key: 'с', code: 'KeyC',
+    windowsVirtualKeyCode: 67, modifiers: 1});
+  await cdp.send('Input.dispatchKeyEvent', {type: 'keyDown', key: 'п', code: 'KeyG', text: 'п',
+    windowsVirtualKeyCode: 71});
+  const rules = dialog(page, forms.rules.caption);
+  await rules.waitFor();
+  assert.match(await rules.locator('textarea').inputValue(), /^Цель игры/);
+  await page.keyboard.press('Enter');
+  assert.equal(await page.locator('.dialog').count(), 0);
+  // The new colour is the first colour's: the options go to the store when the page hides.
+  await hide(page);
+  assert.equal(await page.evaluate(() => localStorage.getItem('Tarvelo/Colors/1')), '255');
+  // Esc in the colours window is "Отмена".
+  await menu(page, 'Настройки', 'Цвета');
+  await page.keyboard.press('Escape');
+  assert.equal(await page.locator('.dialog').count(), 0);
+  assert.deepEqual(page.errors, []);
+});
+
+test('the page runs under its policy: no eval, no inline script, nothing from elsewhere', async () => {
+  const context = await profile();
+  await context.addInitScript(() => {
+    window.violations = [];
+    document.addEventListener('securitypolicyviolation',
+                              e => window.violations.push(e.violatedDirective));
+  });
+  const requests = [];
+  context.on('request', r => requests.push(r.url()));
+  const page = await open(context, quick);
+  await playtoend(page);
+  await page.keyboard.type('Кто-то');
+  await page.keyboard.press('Enter');
+  await dialog(page, forms.topscores.caption).waitFor();
+  assert.deepEqual(await page.evaluate(() => window.violations), []);
+  assert.deepEqual(requests.filter(r => !r.startsWith(url)), []);
+  const policy = await page.locator('meta[http-equiv="Content-Security-Policy"]')
+    .getAttribute('content');
+  assert.match(policy, /script-src 'self' 'wasm-unsafe-eval';/);
+  assert.doesNotMatch(policy, /unsafe-inline|'unsafe-eval'/);
+});
+
+test('the canvases are drawn at the device\'s pixel ratio', async () => {
+  for (const ratio of [1, 1.5, 2]) {
+    const page = await open(await profile({deviceScaleFactor: ratio}), quick);
+    const size = await page.locator('canvas[data-name="well"]').evaluate(
+      c => [c.width, c.height, parseFloat(c.style.width), parseFloat(c.style.height)]);
+    assert.deepEqual(size.slice(0, 2), [Math.round(size[2] * ratio), Math.round(size[3] * ratio)]);
+    await page.keyboard.press('F2');
+    assert.equal(balls(await well(page)).length, 2, `${ratio}: the pair`);
+    if (ratio === 2) await page.screenshot({path: join(pictures, '02-main-play-2x.png')});
+    await page.close();
+  }
+});
