@@ -14,14 +14,15 @@ LAYERS = """
     ui engine
     qt/widgets qt/keyboard qt/store qt/sound qt/dialogs qt/mainwindow qt/app qt
     win32/controls win32/sound win32/store win32/dialogs win32/mainwindow win32
-    resources tests/engine tests/fuzz tests/qt tests/win32 bench
+    web
+    resources tests/engine tests/fuzz tests/qt tests/win32 tests/web bench
 """.split()
 
-# The two front ends stand side by side: neither sees the other, nor the tests of the other.
+# The three front ends stand side by side: none sees another, nor the tests of another.
 def front(folder):
     parts = folder.split("/")
     parts = parts[1:] if parts[0] == "tests" else parts
-    return parts[0] if parts and parts[0] in ("qt", "win32") else None
+    return parts[0] if parts and parts[0] in ("qt", "win32", "web") else None
 
 def layer(path):
     folder = max((l for l in LAYERS if path.startswith(l + "/")), key=len, default=None)

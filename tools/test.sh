@@ -2,7 +2,8 @@
 # Sets up what is missing, builds the Linux program with AddressSanitizer and
 # UndefinedBehaviorSanitizer into build-tests/ and runs its whole test suite headless; then
 # cross-builds the Windows program into build-win32/, runs its suites under Wine on a private
-# X display, runs the engine's tests as WebAssembly under Node (build-web/), plays both programs
+# X display, runs the engine's tests as WebAssembly under Node and the browser's program in
+# headless Chromium (build-web/), plays both desktop programs
 # with keys from the X server (tools/keyboardcheck.sh) and checks the Windows installer and zip
 # (tools/installcheck.sh).
 set -euo pipefail
@@ -54,9 +55,18 @@ echo "== The Windows program's windows under Wine, against their reference pictu
 tools/pictures.sh --wine --against tests/pictures/wine build-win32
 
 echo "== The engine's tests as WebAssembly, under Node"
-tools/setup.sh emscripten nodejs
+tools/setup.sh emscripten nodejs npm
 tools/build.sh --web
 (cd build-web && ctest --output-on-failure -V | grep -E '^[0-9]+: \[  PASSED  \]|tests passed')
+
+echo "== The browser's program, in Debian's headless Chromium"
+tools/setup.sh chromium
+(cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
+if ! node --test tests/web/test_*.mjs >build-web/browser-tests.log 2>&1; then
+    cat build-web/browser-tests.log
+    exit 1
+fi
+grep -E '^# (tests|pass|fail) ' build-web/browser-tests.log
 
 echo "== Keys from the X server after every window, with no window manager"
 tools/keyboardcheck.sh build-tests

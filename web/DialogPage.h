@@ -3,8 +3,8 @@
 #include <optional>
 #include <string_view>
 
-#include "Controls.h"
 #include "MainForm.h"
+#include "PageControls.h"
 
 // A window opened over the main one: its controls from the description, and what Enter and Esc
 // do there. The main window owns it and closes it when a handler says so.
@@ -35,7 +35,7 @@ public:
 
 protected:
     const ui::Form& form_;
-    Controls controls_;
+    PageControls controls_;
 
 private:
     FormId id_;

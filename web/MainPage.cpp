@@ -3,9 +3,9 @@
 #include <emscripten/emscripten.h>
 #include <emscripten/eventloop.h>
 
+#include "BrowserKeys.h"
 #include "ColorPage.h"
 #include "Forms.h"
-#include "KeyCode.h"
 #include "KeysPage.h"
 #include "MenuMarks.h"
 #include "OverPage.h"

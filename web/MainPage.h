@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "Controls.h"
 #include "DialogPage.h"
 #include "MainForm.h"
+#include "PageControls.h"
 
 class OverPage;
 
@@ -56,7 +56,7 @@ private:
 
     MainForm form_;
     int well_ = -1, preview_ = -1, perc_ = -1;  // canvases, made with the controls
-    Controls controls_;
+    PageControls controls_;
     long timer1_ = 0, blink_ = 0;  // the page's intervals, 0 while stopped
     int timer1period_ = 0, blinkperiod_ = 0;
     double heldtill_ = 0;  // keys before this time (ms) reach no window

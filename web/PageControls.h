@@ -14,10 +14,10 @@ inline int px(double twips) {
 
 // A window's controls, made in the page from the description in tab order. The painted kinds
 // (shapes, circles, the hatched bar) are left to the owner, which paints them on canvases.
-class Controls {
+class PageControls {
 public:
     using Owner = std::function<void(const ui::Control&, int index)>;
-    Controls(int window, const ui::Form& form, const Owner& owner = {});
+    PageControls(int window, const ui::Form& form, const Owner& owner = {});
 
     int window() const { return window_; }
     // The element made for a control, or an element of an array.

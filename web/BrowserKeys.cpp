@@ -1,4 +1,4 @@
-#include "KeyCode.h"
+#include "BrowserKeys.h"
 
 #include <charconv>
 #include <utility>

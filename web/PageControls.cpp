@@ -1,4 +1,4 @@
-#include "Controls.h"
+#include "PageControls.h"
 
 #include "Page.h"
 
@@ -25,7 +25,7 @@ std::string controlname(const ui::Control& c, int i) {
     return c.count > 1 ? name + std::to_string(c.first + i) : name;
 }
 
-Controls::Controls(int window, const ui::Form& form, const Owner& owner) : window_(window) {
+PageControls::PageControls(int window, const ui::Form& form, const Owner& owner) : window_(window) {
     tv_window(window, std::string(form.caption).c_str(), px(form.width), px(form.height),
               window != 0);
     for (const ui::Control& c : form.controls) {
@@ -52,7 +52,7 @@ Controls::Controls(int window, const ui::Form& form, const Owner& owner) : windo
     }
 }
 
-int Controls::operator()(const ui::Control& control, int index) const {
+int PageControls::operator()(const ui::Control& control, int index) const {
     for (const Made& m : made_) {
         if (m.control == &control && m.index == index) {
             return m.handle;
@@ -61,7 +61,7 @@ int Controls::operator()(const ui::Control& control, int index) const {
     return -1;
 }
 
-const ui::Control* Controls::find(int handle, int* index) const {
+const ui::Control* PageControls::find(int handle, int* index) const {
     for (const Made& m : made_) {
         if (m.handle == handle) {
             if (index != nullptr) {
@@ -73,7 +73,7 @@ const ui::Control* Controls::find(int handle, int* index) const {
     return nullptr;
 }
 
-int Controls::canvas(const char* name, const ui::Rect& r) const {
+int PageControls::canvas(const char* name, const ui::Rect& r) const {
     return tv_control(window_, static_cast<int>(ui::Kind::Shape), name, px(r.left), px(r.top),
                       px(r.width), px(r.height), "", 0, 0, false, false);
 }
