@@ -1,8 +1,11 @@
 // Serves a folder on 127.0.0.1 as a static web host would: the right types, gzip where the
 // browser takes it, no caching, nothing outside the folder.
-//   node tools/web/serve.mjs FOLDER [PORT]   (0, the default: any free port; prints the URL)
+//   node tools/web/serve.mjs FOLDER [PORT] [--open]
+// Port 0, the default, takes any free one; the URL is printed, and with --open given to the
+// desktop's default browser.
+import {spawn} from 'node:child_process';
 import {createServer} from 'node:http';
-import {readFile} from 'node:fs/promises';
+import {readFile, stat} from 'node:fs/promises';
 import {extname, join, normalize, resolve} from 'node:path';
 import {gzipSync} from 'node:zlib';
 
@@ -15,6 +18,7 @@ const types = {
 
 export function serve(folder, port = 0) {
   const root = resolve(folder);
+  const compressed = new Map();  // by file, with the time it was read: compressed once
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://host').pathname);
     const file = normalize(join(root, path.endsWith('/') ? path + 'index.html' : path));
@@ -27,7 +31,10 @@ export function serve(folder, port = 0) {
       const headers = {'Content-Type': types[extname(file)] || 'application/octet-stream',
                        'Cache-Control': 'no-cache'};
       if (/\bgzip\b/.test(request.headers['accept-encoding'] || '')) {
-        body = gzipSync(body, {level: 9});
+        const modified = (await stat(file)).mtimeMs;
+        if (compressed.get(file)?.modified !== modified)
+          compressed.set(file, {modified, body: gzipSync(body, {level: 9})});
+        body = compressed.get(file).body;
         headers['Content-Encoding'] = 'gzip';
       }
       response.writeHead(200, headers).end(body);
@@ -39,6 +46,12 @@ export function serve(folder, port = 0) {
 }
 
 if (import.meta.url === `file://${process.argv[1]}`) {
-  const server = await serve(process.argv[2] || 'build-web', Number(process.argv[3] || 0));
-  console.log(`http://127.0.0.1:${server.address().port}/`);
+  const args = process.argv.slice(2).filter(a => a !== '--open');
+  const server = await serve(args[0] || 'build-web', Number(args[1] || 0));
+  const url = `http://127.0.0.1:${server.address().port}/`;
+  console.log(`Tarvelo is served at ${url}`);
+  if (process.argv.includes('--open')) {
+    spawn('xdg-open', [url], {stdio: 'ignore', detached: true})
+      .on('error', () => console.log('Open it in a browser.')).unref();
+  }
 }
