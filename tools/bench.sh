@@ -41,3 +41,6 @@ fi
 echo
 echo "== The Windows program under Wine"
 tools/winebench.sh
+echo
+echo "== The browser's program in headless Chromium"
+tools/webbench.sh
