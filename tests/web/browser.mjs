@@ -6,7 +6,7 @@ import {fileURLToPath} from 'node:url';
 import {chromium} from 'playwright-core';
 import {serve} from '../../tools/web/serve.mjs';
 
-const root = join(dirname(fileURLToPath(import.meta.url)), '../..');
+export const root = join(dirname(fileURLToPath(import.meta.url)), '../..');
 export const build = process.env.TARVELO_WEB_BUILD || join(root, 'build-web');
 export const forms = JSON.parse(readFileSync(join(build, 'tests/forms.json'), 'utf8'));
 

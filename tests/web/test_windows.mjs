@@ -2,11 +2,11 @@
 // mouse and keyboard, Enter and Esc in them, the keys back to the game after each, pictures of
 // each, and the page under its Content-Security-Policy.
 import assert from 'node:assert/strict';
-import {mkdirSync} from 'node:fs';
+import {mkdirSync, readFileSync} from 'node:fs';
 import {join} from 'node:path';
 import {after, before, test} from 'node:test';
-import {balls, build, dialog, forms, hide, menu, open, playtoend, profile, quick, sleep, start, stop,
-  url, well} from './browser.mjs';
+import {balls, build, dialog, forms, hide, menu, open, playtoend, profile, quick, root, sleep, start,
+  stop, url, well} from './browser.mjs';
 
 before(start);
 after(stop);
@@ -148,6 +148,54 @@ test('the page runs under its policy: no eval, no inline script, nothing from el
     .getAttribute('content');
   assert.match(policy, /script-src 'self' 'wasm-unsafe-eval';/);
   assert.doesNotMatch(policy, /unsafe-inline|'unsafe-eval'/);
+});
+
+// The Linux program's picture of a game just started, at the same frozen time of day: the
+// same pairs dealt, each ball in the same cell, in the same colour.
+test('the well in play stands as the Linux program\'s, cell by cell', async () => {
+  const page = await (await profile()).newPage();
+  await page.clock.setFixedTime(new Date('2026-12-08T12:00:00Z'));
+  await page.goto(url);
+  await page.locator('.main canvas[data-name="well"]').waitFor();
+  await page.locator('.main .client').focus();
+  for (const k of ['F2', 'ArrowLeft', 'ArrowUp', 'p']) await page.keyboard.press(k);
+  const ours = await well(page);
+  const hex = ([r, g, b]) => ((r << 16) | (g << 8) | b).toString(16).padStart(6, '0');
+  const preview = (await page.locator('canvas[data-name="preview"]').evaluate(c => [0, 1].map(
+    i => [...c.getContext('2d').getImageData(Math.round(c.width * (0.4 + 0.25 * i)),
+                                             Math.round(c.height / 2), 1, 1).data]))).map(hex);
+
+  // The Linux picture, read by a page of the same origin without the game.
+  const linux = readFileSync(join(root, 'tests/pictures/linux/02-main-play.png'));
+  await page.route(url + 'linux.png', r => r.fulfill({body: linux, contentType: 'image/png'}));
+  await page.route(url + 'blank', r => r.fulfill({body: '', contentType: 'text/html'}));
+  await page.goto(url + 'blank');
+  const theirs = await page.evaluate(async () => {
+    const image = new Image();
+    image.src = 'linux.png';
+    await image.decode();
+    const canvas = document.createElement('canvas');
+    [canvas.width, canvas.height] = [image.width, image.height];
+    const g = canvas.getContext('2d');
+    g.drawImage(image, 0, 0);
+    // The client area starts under the menu bar, 18 pixels down.
+    const at = (x, y) => {
+      const [r, gr, b] = g.getImageData(x, y + 18, 1, 1).data;
+      return ((r << 16) | (gr << 8) | b).toString(16).padStart(6, '0');
+    };
+    return {
+      well: [...Array(15).keys()].map(y => [...Array(6).keys()].map(
+        x => at(96 + 16 * x + 8, 16 + 16 * y + 8))),
+      preview: [at(208 + 26, 46 + 13), at(208 + 42, 46 + 13)],
+    };
+  });
+  // The browser reads the picture through its colour management: a unit off here and there.
+  const near = (a, b) => [0, 8, 16].every(
+    shift => Math.abs((parseInt(a, 16) >> shift & 255) - (parseInt(b, 16) >> shift & 255)) <= 2);
+  const same = (mine, linux) => near(mine === '.' ? 'ffffc0' : mine, linux) ? mine : linux;
+  assert.deepEqual(ours, ours.map((row, y) => row.map((c, x) => same(c, theirs.well[y][x]))));
+  assert.deepEqual(preview, preview.map((c, i) => same(c, theirs.preview[i])));
+  assert.equal(balls(ours).length, 2, 'the pair, and nothing else');
 });
 
 test('the canvases are drawn at the device\'s pixel ratio', async () => {
