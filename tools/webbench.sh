@@ -6,7 +6,7 @@
 #   tools/webbench.sh [RUNS]    (tools/bench.sh runs it)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/setup.sh emscripten nodejs npm chromium
+tools/setup.sh emscripten nodejs chromium $(command -v npm >/dev/null || echo npm)
 tools/build.sh --web tarvelo_web >/dev/null
 (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
 node bench/web/webbench.mjs "${1:-15}"
