@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -125,11 +126,22 @@ bool save(const std::string& path, const Bytes& bytes) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: makeicon <folder>\n");
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: makeicon <folder> [size...]\n");
         return 2;
     }
     const std::string folder = argv[1];
+    // Further sizes asked for, as PNGs only: a web app's 192 and 512, say.
+    for (int i = 2; i < argc; ++i) {
+        const int size = std::atoi(argv[i]);
+        if (size < 16 || size > 1024 ||
+            !save(folder + "/tarvelo-" + std::to_string(size) + ".png",
+                  png(size, ui::iconpixels(size)))) {
+            std::fprintf(stderr, "makeicon: cannot draw %s pixels into %s\n", argv[i],
+                         folder.c_str());
+            return 1;
+        }
+    }
     Bytes icon;
     put(icon, 0, 2);
     put(icon, 1, 2);  // an icon
