@@ -37,7 +37,9 @@ EMSCRIPTEN_KEEPALIVE void tv_picked(int handle, std::uint32_t color) {
 }
 
 EMSCRIPTEN_KEEPALIVE void tv_repaint() {
-    page->repaint();
+    if (page != nullptr) {  // the page fits itself first while the main window is made
+        page->repaint();
+    }
 }
 
 EMSCRIPTEN_KEEPALIVE void tv_hidden() {
@@ -50,5 +52,9 @@ EMSCRIPTEN_KEEPALIVE void tv_closed() {
 
 EMSCRIPTEN_KEEPALIVE void tv_locked(int task) {
     page->locked(task);
+}
+
+EMSCRIPTEN_KEEPALIVE void tv_touch(int action, bool repeat) {
+    page->touch(action, repeat);
 }
 }

@@ -1,5 +1,7 @@
 #include "MainPage.h"
 
+#include <algorithm>
+
 #include <emscripten/emscripten.h>
 #include <emscripten/eventloop.h>
 
@@ -40,12 +42,46 @@ MainPage::MainPage(SettingsStore& store)
                 }),
       lastname_(ui::overform["yourname"].caption) {
     buildmenu();
+    buildtouch();
     for (const std::string_view name : ui::kSoundNames) {
         tv_soundname(std::string(name).c_str());
     }
+    // The page fits the main window and the largest of the others on the screen, before the
+    // first paint, which is at the scale it chose.
+    int width = 0, height = 0;
+    for (const ui::Form* form :
+         {&ui::overform, &ui::topscores, &ui::colorform, &ui::keys, &ui::rules, &ui::about}) {
+        width = std::max(width, px(form->width));
+        height = std::max(height, px(form->height));
+    }
+    tv_setup(width, height);
     render();
     tv_focus(controls_(f["Command1"]), false);
     tv_enablewindow(0, true);  // the keys go to the window, never to a button
+}
+
+// Named as the keys window and the menu name what they do.
+void MainPage::buildtouch() {
+    std::string pause;
+    for (const ui::Menu& m : ui::mainmenu) {
+        for (const ui::MenuItem& item : m.items) {
+            if (item.command == ui::Command::Pause) {
+                for (const char c : item.caption) {
+                    if (c != '&') {
+                        pause += c;
+                    }
+                }
+            }
+        }
+    }
+    const std::string labels[] = {
+        std::string(ui::keys["Label1"].caption), std::string(ui::keys["Label2"].caption),
+        std::string(ui::keys["Label3"].caption), std::string(ui::keys["Label5"].caption), pause};
+    for (int action = 0; action < 5; ++action) {
+        const auto which = static_cast<Touch>(action);
+        tv_touchbutton(action, labels[action].c_str(),
+                       which == Touch::left || which == Touch::right || which == Touch::rotate);
+    }
 }
 
 void MainPage::buildmenu() {
@@ -85,6 +121,11 @@ void MainPage::render() {
         }
     }
     paint();
+    const bool running = d.pauseenabled && (g.clock().running || g.landing());
+    if (running != awake_) {
+        awake_ = running;
+        tv_wakelock(running);
+    }
 }
 
 // Shapes are placed from the client area's corner, as the layout gives them; each canvas
@@ -318,6 +359,28 @@ void MainPage::hidden() {
 void MainPage::closed() {
     form_.closedunasked(over_ != nullptr && form_.over() == MainForm::Over::record ? over_->name()
                                                                                    : lastname_);
+}
+
+// The moves as the bound keys make them; the pause as the menu's, and "Продолжить" once paused.
+void MainPage::touch(int action, bool repeat) {
+    const Game::KeyBindings& keys = game().keys();
+    switch (static_cast<Touch>(action)) {
+        case Touch::left:
+            return form_.Form_KeyDown(keys.left, repeat);
+        case Touch::right:
+            return form_.Form_KeyDown(keys.right, repeat);
+        case Touch::rotate:
+            return form_.Form_KeyDown(keys.rotate, repeat);
+        case Touch::drop:
+            return form_.Form_KeyDown(keys.drop, repeat);
+        case Touch::pause:
+            if (game().display().command2) {
+                form_.Command2_Click();
+            } else {
+                form_.menu(ui::Command::Pause);
+            }
+            return;
+    }
 }
 
 void MainPage::withlock(std::function<void()> task) {

@@ -45,9 +45,14 @@ public:
     void hidden();
     void closed();
     void locked(int task);
+    // A touch control, as Touch numbers them; repeat when held.
+    void touch(int action, bool repeat);
 
 private:
+    enum class Touch { left, right, rotate, drop, pause };
+
     void buildmenu();
+    void buildtouch();
     void paint();
     void closedialog();
     void command(const ui::MenuItem& item);
@@ -64,6 +69,7 @@ private:
     std::unique_ptr<DialogPage> dialog_;
     OverPage* over_ = nullptr;                    // dialog_, while it is the game-over window
     std::string lastname_;                        // the name last entered for a record
+    bool awake_ = false;                          // the screen kept on, while a game runs
     std::map<int, std::function<void()>> tasks_;  // waiting for the store's lock
     int nexttask_ = 0;
 };

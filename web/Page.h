@@ -5,7 +5,8 @@
 // What the page does for the C++ side (page/page.js). Places and sizes are CSS pixels; handles
 // number the elements made; windows are numbered 0 for the main one and a form's number + 1.
 extern "C" {
-void tv_setup();
+// After the main window is made: the largest other window's client area, to fit the page.
+void tv_setup(int largestwidth, int largestheight);
 int tv_window(int window, const char* caption, int width, int height, bool closebox);
 void tv_closewindow(int window);
 int tv_control(int window, int kind, const char* name, int x, int y, int width, int height,
@@ -37,5 +38,7 @@ void tv_withlock(int task);
 
 void tv_soundname(const char* name);
 void tv_play(const char* name);
+void tv_touchbutton(int action, const char* label, bool repeats);
+void tv_wakelock(bool on);
 void tv_endprogram();
 }

@@ -1,11 +1,9 @@
 #include "Events.h"
 #include "MainPage.h"
-#include "Page.h"
 #include "WebStore.h"
 
 int main() {
     static WebStore store;
     static MainPage page(store);
     listen(page);
-    tv_setup();
 }

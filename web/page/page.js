@@ -12,6 +12,10 @@ mergeInto(LibraryManager.library, {
     audio: null,    // the AudioContext, made at the first key or click
     sounds: {},     // decoded buffers by name
     playing: null,  // the source now sounding: a new sound cuts it off
+    scale: 1,       // of the windows, to fit the screen
+    largest: null,  // the largest client area of a window over the main one, in CSS pixels
+    touch: false,   // the touch controls are shown
+    wakelock: null,
     add: function(el) { Page.els.push(el); return Page.els.length - 1; },
     str: function(s) {
       const size = lengthBytesUTF8(s) + 1;
@@ -106,6 +110,49 @@ mergeInto(LibraryManager.library, {
       }
       return true;
     },
+    // The windows scaled as a whole to the largest size the screen holds beside the touch
+    // controls; where a mouse points, never above their own size.
+    fit: function() {
+      const main = Page.windows[0];
+      const stage = document.getElementById('stage');
+      const desk = document.getElementById('desk');
+      const framew = main.offsetWidth - main.client.offsetWidth;
+      const frameh = main.offsetHeight - main.client.offsetHeight - main.menubar.offsetHeight;
+      const w = Math.max(main.offsetWidth, Page.largest.w + framew);
+      const h = Math.max(main.offsetHeight, Page.largest.h + frameh);
+      desk.style.width = w + 'px';
+      desk.style.height = h + 'px';
+      const view = window.visualViewport || {width: innerWidth, height: innerHeight};
+      const bar = document.getElementById('touch');
+      const body = getComputedStyle(document.body);
+      let roomw = view.width - parseFloat(body.paddingLeft) - parseFloat(body.paddingRight);
+      let roomh = view.height - parseFloat(body.paddingTop) - parseFloat(body.paddingBottom);
+      if (Page.touch && body.flexDirection === 'row') {  // turned: the controls either side
+        for (const group of bar.children) {
+          const margins = getComputedStyle(group);
+          roomw -= group.offsetWidth + parseFloat(margins.marginLeft) +
+            parseFloat(margins.marginRight);
+        }
+      } else if (Page.touch) {
+        roomh -= bar.offsetHeight;
+      }
+      let scale = Math.min(roomw / w, roomh / h);
+      if (!Page.touch) scale = Math.min(scale, 1);
+      scale = Math.max(scale, 0.25);
+      desk.style.transform = 'scale(' + scale + ')';
+      stage.style.width = w * scale + 'px';
+      stage.style.height = h * scale + 'px';
+      if (scale !== Page.scale) {
+        Page.scale = scale;
+        _tv_repaint();
+      }
+    },
+    touchmode: function() {
+      if (Page.touch) return;
+      Page.touch = true;
+      document.body.classList.add('touch');
+      Page.fit();
+    },
     backtogame: function() {
       const top = Page.topwindow();
       if (top) { top.focuswithin(); return; }
@@ -114,9 +161,9 @@ mergeInto(LibraryManager.library, {
   },
 
   tv_setup__deps: ['$Page'],
-  tv_setup: function() {
-    const desk = document.getElementById('desk');
-    desk.addEventListener('keydown', e => {
+  tv_setup: function(largestwidth, largestheight) {
+    Page.largest = {w: largestwidth, h: largestheight};
+    document.addEventListener('keydown', e => {
       Page.unlockaudio();
       if (Page.openmenu >= 0) {
         if (Page.menukey(e)) e.preventDefault();
@@ -133,37 +180,43 @@ mergeInto(LibraryManager.library, {
         const n = Page.menus.findIndex(m => m.letter === e.key.toLowerCase());
         if (n >= 0) { Page.dropmenu(n, true); e.preventDefault(); return; }
       }
-      const win = e.target.closest('.window');
-      if (!win || win.hidden) return;
+      // Keys that reach no window of ours go to the one in front.
+      const win = e.target.closest('.window') || Page.topwindow() || main;
+      if (win.hidden) return;
       const handle = Page.els.indexOf(e.target);
       if (Page.key(e, win.number, handle)) e.preventDefault();
       else if (win === main && e.target === main.client && e.key === ' ') e.preventDefault();
     });
-    desk.addEventListener('keyup', e => { if (e.key === 'Alt') e.preventDefault(); });
+    document.addEventListener('keyup', e => { if (e.key === 'Alt') e.preventDefault(); });
     // A click on the main window, while a window of ours is open over it, brings that forward.
-    desk.addEventListener('mousedown', e => {
+    document.addEventListener('mousedown', e => {
       Page.unlockaudio();
       const top = Page.topwindow();
       if (Page.openmenu >= 0 && !e.target.closest('.menubar')) Page.closemenu();
       // A click that lands on nothing that takes the keyboard leaves it where it was.
       if (!e.target.closest('button, input, textarea')) e.preventDefault();
-      if (top && !e.target.closest('.dialog')) {
+      if (top && e.target.closest('.main')) {
         top.focuswithin();
         top.classList.remove('flash');
         void top.offsetWidth;
         top.classList.add('flash');
       }
     });
-    desk.addEventListener('touchstart', () => Page.unlockaudio(), {passive: true});
+    document.addEventListener('touchstart', () => {
+      Page.unlockaudio();
+      Page.touchmode();
+    }, {passive: true});
     // The main window's client area never loses the keys to a click on it.
-    desk.addEventListener('mouseup', e => {
+    document.addEventListener('mouseup', e => {
       const top = Page.topwindow();
       if (top && !e.target.closest('.dialog')) top.focuswithin();
       if (!top && Page.openmenu < 0 && !document.activeElement.closest('.menubar'))
         Page.windows[0].client.focus();
     });
     document.addEventListener('visibilitychange', () => {
-      if (document.visibilityState === 'hidden') _tv_hidden();
+      if (document.visibilityState !== 'hidden') return;
+      Page.wakelock = null;  // the browser lets it go with the page
+      _tv_hidden();
     });
     window.addEventListener('pagehide', () => _tv_closed());
     // A page brought back from the browser's cache was closed as far as the game knows.
@@ -174,6 +227,13 @@ mergeInto(LibraryManager.library, {
         .addEventListener('change', () => { _tv_repaint(); watchratio(); }, {once: true});
     };
     watchratio();
+    if (matchMedia('(pointer: coarse)').matches) Page.touchmode();
+    Page.fit();
+    addEventListener('resize', () => Page.fit());
+    if (window.visualViewport) visualViewport.addEventListener('resize', () => Page.fit());
+    // The page's files kept for playing offline; where service workers are refused, it plays
+    // online only.
+    if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
   },
 
   // A window: 0 the main one, others opened over it, centred on it. Sizes in CSS pixels.
@@ -223,12 +283,14 @@ mergeInto(LibraryManager.library, {
       client.tabIndex = 0;
       client.setAttribute('aria-label', text.textContent);
     } else {
+      // Centred over the main window, inside the room the page fits.
       const main = Page.windows[0];
-      const over = main.hidden ? desk.getBoundingClientRect() : main.getBoundingClientRect();
-      const left = over.left + (over.width - win.offsetWidth) / 2 + scrollX;
-      const top = over.top + (over.height - win.offsetHeight) / 2 + scrollY;
-      win.style.left = Math.max(0, left) + 'px';
-      win.style.top = Math.max(0, top) + 'px';
+      const over = main.hidden ? {offsetLeft: 0, offsetTop: 0, offsetWidth: desk.offsetWidth,
+                                  offsetHeight: desk.offsetHeight} : main;
+      const left = over.offsetLeft + (over.offsetWidth - win.offsetWidth) / 2;
+      const top = over.offsetTop + (over.offsetHeight - win.offsetHeight) / 2;
+      win.style.left = Math.max(0, Math.min(left, desk.offsetWidth - win.offsetWidth)) + 'px';
+      win.style.top = Math.max(0, Math.min(top, desk.offsetHeight - win.offsetHeight)) + 'px';
     }
     return Page.add(win);
   },
@@ -351,7 +413,7 @@ mergeInto(LibraryManager.library, {
   // The canvases: sized in CSS pixels, drawn at the device's pixel ratio.
   tv_begin: function(handle) {
     const canvas = Page.els[handle];
-    const ratio = devicePixelRatio || 1;
+    const ratio = (devicePixelRatio || 1) * Page.scale;
     const w = parseFloat(canvas.style.width), h = parseFloat(canvas.style.height);
     if (canvas.width !== Math.round(w * ratio)) canvas.width = Math.round(w * ratio);
     if (canvas.height !== Math.round(h * ratio)) canvas.height = Math.round(h * ratio);
@@ -518,6 +580,54 @@ mergeInto(LibraryManager.library, {
     source.connect(Page.audio.destination);
     source.start();
     Page.playing = source;
+  },
+
+  // The touch controls: moves, turn and drop by the well, pause beside them. Held, those that
+  // repeat do so as a held key does.
+  tv_touchbutton__deps: ['$Page'],
+  tv_touchbutton: function(action, label, repeats) {
+    let bar = document.getElementById('touch');
+    if (!bar) {
+      bar = document.createElement('nav');
+      bar.id = 'touch';
+      for (const side of ['moves', 'acts']) {
+        const group = document.createElement('div');
+        group.className = side;
+        bar.append(group);
+      }
+      document.body.append(bar);
+    }
+    const button = document.createElement('button');
+    button.className = 'touchkey';
+    button.dataset.action = action;
+    button.tabIndex = -1;
+    button.title = UTF8ToString(label);
+    button.setAttribute('aria-label', button.title);
+    bar.children[action < 2 ? 0 : 1].append(button);
+    let held = null;
+    const release = () => { clearTimeout(held); clearInterval(held); held = null; };
+    button.addEventListener('pointerdown', e => {
+      e.preventDefault();  // neither the keyboard's focus nor a double tap's zoom
+      Page.unlockaudio();
+      button.setPointerCapture(e.pointerId);
+      _tv_touch(action, false);
+      if (repeats) {
+        held = setTimeout(() => { held = setInterval(() => _tv_touch(action, true), 80); }, 300);
+      }
+    });
+    for (const end of ['pointerup', 'pointercancel', 'lostpointercapture']) {
+      button.addEventListener(end, release);
+    }
+  },
+  // The screen kept on while a game runs, where that is to be had.
+  tv_wakelock: function(on) {
+    if (!navigator.wakeLock) return;
+    if (on && !Page.wakelock) {
+      Page.wakelock = navigator.wakeLock.request('screen').catch(() => null);
+    } else if (!on && Page.wakelock) {
+      Page.wakelock.then(lock => lock && lock.release());
+      Page.wakelock = null;
+    }
   },
 
   tv_endprogram: function() {
