@@ -1,0 +1,21 @@
+# Writes the service worker for the files it keeps, named for what they hold, so that any
+# change to one of them makes a new version.
+#   cmake -DDIR=build -DTEMPLATE=sw.js.in -DOUTPUT=sw.js -DFILES=a,b -P worker.cmake
+string(REPLACE "," ";" FILES "${FILES}")
+set(hashes "")
+set(TARVELO_FILES "")
+foreach(file ${FILES})
+    if(file STREQUAL "./")
+        file(SHA256 ${DIR}/index.html hash)
+    else()
+        file(SHA256 ${DIR}/${file} hash)
+    endif()
+    string(APPEND hashes ${hash})
+    if(TARVELO_FILES)
+        string(APPEND TARVELO_FILES ", ")
+    endif()
+    string(APPEND TARVELO_FILES "'${file}'")
+endforeach()
+string(SHA256 build "${hashes}")
+string(SUBSTRING ${build} 0 16 TARVELO_BUILD)
+configure_file(${TEMPLATE} ${OUTPUT} @ONLY)
