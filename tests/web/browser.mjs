@@ -30,9 +30,11 @@ export async function stop() {
   server?.close();
 }
 
-// A context is a browser profile of its own: its own localStorage, shared by its tabs.
+// A context is a browser profile of its own: its own localStorage, shared by its tabs. Its
+// pages go to the server each time, unless a test asks for the service worker.
 export async function profile(options = {}) {
-  return browser.newContext({locale: 'ru-RU', timezoneId: 'UTC', ...options});
+  return browser.newContext({locale: 'ru-RU', timezoneId: 'UTC', serviceWorkers: 'block',
+                             ...options});
 }
 
 // A tab with the game loaded, its well painted; settings given are stored before it starts.

@@ -37,11 +37,13 @@ export function serve(folder, port = 0) {
         body = compressed.get(file).body;
         headers['Content-Encoding'] = 'gzip';
       }
+      server.sent += body.length;
       response.writeHead(200, headers).end(body);
     } catch {
       response.writeHead(404).end();
     }
   });
+  server.sent = 0;  // the bytes of the bodies served, for measurements
   return new Promise(done => server.listen(port, '127.0.0.1', () => done(server)));
 }
 
