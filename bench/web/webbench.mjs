@@ -66,6 +66,17 @@ console.log(`  the game ${game.toFixed(1)} ms; a bare page with one canvas of it
 // which keeps the page's files and the sounds; the page's own responses listed.
 {
   const context = await browser.newContext();
+  // Every timer and animation frame the page's code asks for, counted as it fires.
+  await context.addInitScript(() => {
+    window.woken = 0;
+    const counted = f => function (...a) { ++window.woken; return f.apply(this, a); };
+    for (const name of ['setTimeout', 'setInterval']) {
+      const real = window[name];
+      window[name] = (f, ...rest) => real(typeof f === 'function' ? counted(f) : f, ...rest);
+    }
+    const frame = window.requestAnimationFrame;
+    window.requestAnimationFrame = f => frame(counted(f));
+  });
   const page = await context.newPage();
   const cdp = await context.newCDPSession(page);
   await cdp.send('Network.enable');
@@ -116,7 +127,9 @@ console.log(`  the game ${game.toFixed(1)} ms; a bare page with one canvas of it
   await firstpaint(page);
   await new Promise(done => setTimeout(done, 500));
   await over(page, 'before a game');
+  await page.locator('.main .client').focus();
   await page.keyboard.press('F2');
+  await page.waitForFunction(() => document.querySelector('.main [data-name="Command1"]').hidden);
   await over(page, 'in play, for reference');
   const bare = await context.newPage();
   await bare.goto(url + 'bare.html');

@@ -1,5 +1,5 @@
 // Serves a folder on 127.0.0.1 as a static web host would: the right types, gzip where the
-// browser takes it, no caching, nothing outside the folder.
+// browser takes it, an ETag for each file, nothing outside the folder.
 //   node tools/web/serve.mjs FOLDER [PORT] [--open]
 // Port 0, the default, takes any free one; the URL is printed, and with --open given to the
 // desktop's default browser.
@@ -27,11 +27,17 @@ export function serve(folder, port = 0) {
       return;
     }
     try {
-      let body = await readFile(file);
+      const {mtimeMs: modified, size} = await stat(file);
+      // Kept by the browser, asked again each time, and sent again only when changed.
+      const etag = `"${size.toString(36)}-${Math.floor(modified).toString(36)}"`;
       const headers = {'Content-Type': types[extname(file)] || 'application/octet-stream',
-                       'Cache-Control': 'no-cache'};
+                       'Cache-Control': 'no-cache', 'ETag': etag};
+      if (request.headers['if-none-match'] === etag) {
+        response.writeHead(304, headers).end();
+        return;
+      }
+      let body = await readFile(file);
       if (/\bgzip\b/.test(request.headers['accept-encoding'] || '')) {
-        const modified = (await stat(file)).mtimeMs;
         if (compressed.get(file)?.modified !== modified)
           compressed.set(file, {modified, body: gzipSync(body, {level: 9})});
         body = compressed.get(file).body;

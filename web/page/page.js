@@ -233,7 +233,12 @@ mergeInto(LibraryManager.library, {
     if (window.visualViewport) visualViewport.addEventListener('resize', () => Page.fit());
     // The page's files kept for playing offline; where service workers are refused, it plays
     // online only.
-    if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+    // Registered once the window is on the screen, which it does not wait for.
+    if ('serviceWorker' in navigator) {
+      requestAnimationFrame(() => setTimeout(() => {
+        navigator.serviceWorker.register('sw.js').catch(() => {});
+      }));
+    }
   },
 
   // A window: 0 the main one, others opened over it, centred on it. Sizes in CSS pixels.
