@@ -48,6 +48,8 @@ async function fitted(page) {
 
 test('fitted upright and turned, sharp, with every control inside the screen', async () => {
   for (const [options, name] of [[phone, 'phone-upright'], [turned, 'phone-turned'],
+    [{...phone, viewport: {width: 320, height: 568}, deviceScaleFactor: 2}, 'phone-small'],
+    [{...phone, viewport: {width: 568, height: 320}, deviceScaleFactor: 2}, 'phone-small-turned'],
     [{...phone, viewport: {width: 768, height: 1024}, deviceScaleFactor: 2}, 'tablet']]) {
     const page = await open(await profile(options), quick);
     const main = await fitted(page);
