@@ -121,10 +121,18 @@ test('the menu and the windows by the keyboard: F10, Alt with a letter, Enter an
   // The new colour is the first colour's: the options go to the store when the page hides.
   await hide(page);
   assert.equal(await page.evaluate(() => localStorage.getItem('Tarvelo/Colors/1')), '255');
-  // Esc in the colours window is "Отмена".
+  // Esc in the colours window is "Отмена": a colour picked there is dropped.
   await menu(page, 'Настройки', 'Цвета');
+  await page.keyboard.press('Space');
+  await page.locator('input[type="color"]').evaluate(picker => {
+    picker.value = '#00ff00';
+    picker.dispatchEvent(new Event('change'));
+  });
+  await page.keyboard.press('Escape');  // the picker's
   await page.keyboard.press('Escape');
   assert.equal(await page.locator('.dialog').count(), 0);
+  await hide(page);
+  assert.equal(await page.evaluate(() => localStorage.getItem('Tarvelo/Colors/1')), '255');
   assert.deepEqual(page.errors, []);
 });
 
@@ -202,8 +210,10 @@ test('the canvases are drawn at the device\'s pixel ratio', async () => {
   for (const ratio of [1, 1.5, 2]) {
     const page = await open(await profile({deviceScaleFactor: ratio}), quick);
     const size = await page.locator('canvas[data-name="well"]').evaluate(
-      c => [c.width, c.height, parseFloat(c.style.width), parseFloat(c.style.height)]);
+      c => [c.width, c.height, parseFloat(c.style.width), parseFloat(c.style.height),
+            c.getBoundingClientRect().width]);
     assert.deepEqual(size.slice(0, 2), [Math.round(size[2] * ratio), Math.round(size[3] * ratio)]);
+    assert.equal(size[4], size[2], 'a desktop\'s window at its own size, however large the page');
     await page.keyboard.press('F2');
     assert.equal(balls(await well(page)).length, 2, `${ratio}: the pair`);
     if (ratio === 2) await page.screenshot({path: join(pictures, '02-main-play-2x.png')});
