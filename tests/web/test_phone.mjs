@@ -208,7 +208,9 @@ test('a new version replaces the one kept, whole, once the old one\'s pages are 
   await page.waitForFunction(async () =>
     JSON.stringify((await caches.keys()).filter(k => k.startsWith('tarvelo-'))) === '["tarvelo-new"]');
   assert.notEqual(first, 'tarvelo-new');
-  await page.reload();
+  await page.close();
+  page = await context.newPage();  // a visit once the new version has taken over
+  await page.goto(home);
   assert.equal(await page.evaluate(() => getComputedStyle(document.getElementById('stage'))
     .getPropertyValue('--build').trim()), '2');
   server.close();

@@ -406,6 +406,7 @@ mergeInto(LibraryManager.library, {
     picker.value = '#' + hex(color & 255) + hex(color >> 8 & 255) + hex(color >> 16 & 255);
     picker.className = 'picker';
     const owner = Page.els[handle];
+    owner.closest('.client').querySelectorAll('.picker').forEach(old => old.remove());
     owner.after(picker);
     picker.addEventListener('change', () => {
       const v = parseInt(picker.value.slice(1), 16);
