@@ -53,11 +53,16 @@ inline void give(const Input& input) {
             const Input& in = *static_cast<const Input*>(data);
             std::vector<INPUT> events;
             if (in.click.x >= 0) {
+                // The press and the release carry the place too: under load, one sent right
+                // after the pointer was moved could land where the pointer was before.
                 SetCursorPos(in.click.x, in.click.y);
+                Sleep(50);
                 for (DWORD flag : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
                     INPUT e{};
                     e.type = INPUT_MOUSE;
-                    e.mi.dwFlags = flag;
+                    e.mi.dx = MulDiv(in.click.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+                    e.mi.dy = MulDiv(in.click.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+                    e.mi.dwFlags = flag | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
                     SendInput(1, &e, sizeof e);
                 }
             }
