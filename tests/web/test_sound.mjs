@@ -2,20 +2,33 @@
 // one off, and no error where the browser has no audio.
 import assert from 'node:assert/strict';
 import {after, before, test} from 'node:test';
-import {open, playtoend, profile, sleep, start, stop} from './browser.mjs';
+import {dialog, forms, menu, open, playtoend, profile, sleep, start, stop} from './browser.mjs';
 
 before(start);
 after(stop);
 
 const silentfree = {'Tarvelo/Options/Animation': 'False'};  // the sound on, as by default
 
-test('silent until the first key; then each sound cuts the one before off', async () => {
+test('silent until the first key; then each sound cuts the one before off; a refused key beeps',
+     async () => {
   const context = await profile();
   await context.addInitScript(() => {
     window.heard = [];
+    // A node is heard when its connections lead to the speakers.
+    const connect = AudioNode.prototype.connect;
+    AudioNode.prototype.connect = function (to, ...a) {
+      this.to = to;
+      return connect.call(this, to, ...a);
+    };
+    const reaches = node => {
+      for (let n = node, i = 0; n && i < 4; n = n.to, ++i) {
+        if (n === n.context.destination) return true;
+      }
+      return false;
+    };
     const start = AudioBufferSourceNode.prototype.start;
     AudioBufferSourceNode.prototype.start = function (...a) {
-      window.heard.push(`start ${this.buffer.length}`);
+      window.heard.push(reaches(this) ? `start ${this.buffer.length}` : 'unheard');
       this.addEventListener('ended', () => window.heard.push('ended'));
       return start.apply(this, a);
     };
@@ -23,6 +36,11 @@ test('silent until the first key; then each sound cuts the one before off', asyn
     AudioBufferSourceNode.prototype.stop = function (...a) {
       window.heard.push('stop');
       return stop.apply(this, a);
+    };
+    const tone = OscillatorNode.prototype.start;
+    OscillatorNode.prototype.start = function (...a) {
+      window.heard.push(reaches(this) ? 'beep' : 'unheard');
+      return tone.apply(this, a);
     };
   });
   const page = await open(context, silentfree);
@@ -40,6 +58,13 @@ test('silent until the first key; then each sound cuts the one before off', asyn
   assert.deepEqual(heard.filter(h => h.startsWith('start')).length, 3, heard.join(', '));
   assert.deepEqual(heard.map(h => h.split(' ')[0]), ['start', 'stop', 'start', 'stop', 'start']);
   assert.notEqual(heard[0], heard[4], 'the drop is not the turn');
+
+  // The keys window takes only keys it can name; another is refused with a beep.
+  await menu(page, 'Настройки', 'Клавиши');
+  const keys = dialog(page, forms.keys.caption);
+  await page.keyboard.press('Pause');
+  assert.equal(await keys.locator('[data-name="Text1"]').inputValue(), 'Влево');
+  assert.equal(await page.evaluate(() => window.heard.filter(h => h === 'beep').length), 1);
   assert.deepEqual(page.errors, []);
 });
 

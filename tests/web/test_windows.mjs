@@ -107,6 +107,7 @@ test('the menu and the windows by the keyboard: F10, Alt with a letter, Enter an
   await page.keyboard.press('Enter');
   const colours = dialog(page, forms.colorform.caption);
   await colours.waitFor();
+  assert.equal(await page.locator('.menu:visible').count(), 0, 'the menu closed');
   // A colour from the browser's picker, then Enter, which presses "Ok".
   await page.keyboard.press('Space');
   assert.equal(await page.evaluate(() => window.pickers), 1);
@@ -125,6 +126,7 @@ test('the menu and the windows by the keyboard: F10, Alt with a letter, Enter an
     windowsVirtualKeyCode: 71});
   const rules = dialog(page, forms.rules.caption);
   await rules.waitFor();
+  assert.equal(await page.locator('.menu:visible').count(), 0, 'the menu closed');
   assert.match(await rules.locator('textarea').inputValue(), /^Цель игры/);
   await page.keyboard.press('Enter');
   assert.equal(await page.locator('.dialog').count(), 0);
