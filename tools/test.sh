@@ -63,7 +63,8 @@ tools/build.sh --web
 echo "== The browser's program, in Debian's headless Chromium"
 tools/setup.sh chromium
 (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
-if ! node --test tests/web/test_*.mjs >build-web/browser-tests.log 2>&1; then
+# A test that hangs fails after two minutes instead of holding the run.
+if ! node --test --test-timeout=120000 tests/web/test_*.mjs >build-web/browser-tests.log 2>&1; then
     cat build-web/browser-tests.log
     exit 1
 fi

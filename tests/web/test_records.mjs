@@ -24,7 +24,8 @@ async function enter(page, name) {
 test('a game played to the list: the name typed in Cyrillic is on disk and in the table', async () => {
   const page = await open(await profile(), quick);
   await page.keyboard.press('F2');
-  while (!(await page.locator('.dialog').count())) await page.keyboard.press('ArrowDown');
+  for (let i = 0; i < 60 && !(await page.locator('.dialog').count()); ++i)
+    await page.keyboard.press('ArrowDown');
   await page.keyboard.type('zz');  // meant for the game that just ended: they go nowhere
   await sleep(300);
   const over = dialog(page, forms.overform.caption);
