@@ -7,13 +7,14 @@ gate of tools/test.sh.
     tools/mutants.py [--count N] [--seed S] [--linux-only] [FOLDER...]
 
 The suites are those of tools/test.sh: the Linux tests and the reference pictures, the Windows
-tests under Wine with their frames. Each mutant is one of: a comparison flipped (== and !=, < and
->=, > and <=), an integer constant moved by one (a place in twips by fifteen, a pixel), a
-statement dropped, a condition or flag inverted (true and false, !x and x), a control's flag
-dropped. A mutant that does not build is thrown away and another line is drawn. A mutant in
-win32/ is tested by the Windows suites under Wine; one in engine/ or ui/ by both; one in qt/ by
-the Linux suite. Uses the trees tools/test.sh made (build-tests/ and build-win32/); every file is
-restored after each mutant, and on any exit."""
+tests under Wine with their frames, the browser tests in headless Chromium. Each mutant is one
+of: a comparison flipped (== and !=, < and >=, > and <=), an integer constant moved by one (a
+place in twips by fifteen, a pixel), a statement dropped, a condition or flag inverted (true and
+false, !x and x), a control's flag dropped. A mutant that does not build is thrown away and
+another line is drawn. A mutant in win32/ is tested by the Windows suites under Wine; one in
+engine/ or ui/ by both; one in qt/ by the Linux suite; one in web/, its page's script included,
+by the browser tests. Uses the trees tools/test.sh made (build-tests/, build-win32/ and
+build-web/); every file is restored after each mutant, and on any exit."""
 
 import argparse
 import os
@@ -23,7 +24,9 @@ import subprocess
 import sys
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-FOLDERS = ["engine", "ui", "qt", "win32"]
+FOLDERS = ["engine", "ui", "qt", "win32", "web"]
+
+WEB_BUILD = "tools/build.sh --web tarvelo_web worker"
 
 FLIPS = [("==", "!="), ("!=", "=="), ("<=", ">"), (">=", "<"), (" < ", " >= "), (" > ", " <= ")]
 
@@ -34,6 +37,8 @@ def mutations(line):
     found = []
     for old, new in FLIPS:
         at = code.find(old)
+        if old == "==" and code[at - 1:at] == "!":
+            continue  # JavaScript's !==, which the next flip turns to ===
         if at >= 0 and "<<" not in code and ">>" not in code and "->" not in code[at - 1:at + 3]:
             found.append((f"'{old.strip()}' to '{new.strip()}'", line[:at] + new + line[at + len(old):]))
     # A place or a window's size in twips moves by a pixel at 96 dots an inch; by one twip it
@@ -55,8 +60,8 @@ def mutations(line):
     if match:
         found.append(("a '!' dropped", line[:match.end() - 1] + line[match.end():]))
     stripped = code.strip()
-    if stripped.endswith(";") and not re.match(r"(return|const |auto |int |bool |static |using |"
-                                               r"std::|[A-Z]\w* \w+[ ({=;])", stripped):
+    if stripped.endswith(";") and not re.match(r"(return|const |let |auto |int |bool |static |"
+                                               r"using |std::|[A-Z]\w* \w+[ ({=;])", stripped):
         indent = line[:len(line) - len(line.lstrip())]
         found.append(("the statement dropped", indent + "\n"))
     return found
@@ -67,7 +72,7 @@ def candidates(folders):
     for folder in folders:
         for base, _, files in os.walk(os.path.join(ROOT, folder)):
             for name in sorted(files):
-                if not name.endswith((".cpp", ".h")) or name == "main.cpp":
+                if not name.endswith((".cpp", ".h", ".js")) or name == "main.cpp":
                     continue
                 path = os.path.join(base, name)
                 with open(path, encoding="utf-8") as f:
@@ -86,9 +91,9 @@ def run(command, log):
 
 def suites(path, linux_only):
     folder = os.path.relpath(path, ROOT).split(os.sep)[0]
-    linux = folder != "win32"
-    windows = folder != "qt" and not linux_only
-    return linux, windows
+    linux = folder not in ("win32", "web")
+    windows = folder not in ("qt", "web") and not linux_only
+    return linux, windows, folder == "web"
 
 
 def main():
@@ -101,8 +106,10 @@ def main():
     rng = random.Random(args.seed)
     lines = candidates(args.folders)
     if args.linux_only:
-        lines = [(p, n) for p, n in lines if not os.path.relpath(p, ROOT).startswith("win32")]
+        lines = [(p, n) for p, n in lines
+                 if not os.path.relpath(p, ROOT).startswith(("win32", "web"))]
     log = os.path.join(ROOT, "build-tests", "mutants.log")
+    os.makedirs(os.path.dirname(log), exist_ok=True)
     open(log, "w").close()
     wine = ("export WINEDLLOVERRIDES='mscoree,mshtml=;winealsa.drv,winepulse.drv=' && "
             "xvfb-run -a -s '-screen 0 1024x768x24 -dpi 96' ctest --test-dir build-win32")
@@ -119,14 +126,15 @@ def main():
         what, new = rng.choice(options)
         where = f"{os.path.relpath(path, ROOT)}:{number}"
         text[number - 1] = new
-        linux, windows = suites(path, args.linux_only)
+        linux, windows, web = suites(path, args.linux_only)
         try:
             with open(path, "w", encoding="utf-8") as f:
                 f.write("".join(text))
             with open(log, "a", encoding="utf-8") as out:
                 out.write(f"\n==== {where}: {what}\n")
             built = (not linux or run("cmake --build build-tests -j2", log)) and \
-                (not windows or run("TARVELO_WERROR=ON tools/build.sh --windows", log))
+                (not windows or run("TARVELO_WERROR=ON tools/build.sh --windows", log)) and \
+                (not web or run(f"TARVELO_WERROR=ON {WEB_BUILD}", log))
             if not built:
                 # Killed by the compiler when warnings are errors; a mutant that is not C++ at
                 # all (a dropped declaration) is drawn again.
@@ -141,7 +149,8 @@ def main():
                 (not windows or run(wine, log)) and \
                 (not windows or run("tools/frames.sh", log)) and \
                 (not windows or run("tools/pictures.sh --wine --against tests/pictures/wine "
-                                    "build-win32", log))
+                                    "build-win32", log)) and \
+                (not web or run("node --test --test-timeout=120000 tests/web/test_*.mjs", log))
             if passed:
                 survived.append((where, what))
                 print(f"  SURVIVED  {where}: {what}", flush=True)
@@ -155,6 +164,7 @@ def main():
     run("cmake --build build-tests -j2", log)
     if not args.linux_only:
         run("TARVELO_WERROR=ON tools/build.sh --windows", log)
+        run(f"TARVELO_WERROR=ON {WEB_BUILD}", log)
     print(f"{len(killed)} killed, {len(survived)} survived of {len(killed) + len(survived)} "
           f"(seed {args.seed}); the builds and runs are in {os.path.relpath(log, ROOT)}")
     return 0
