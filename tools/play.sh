@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ "${1:-}" = --web ]; then
     tools/setup.sh emscripten nodejs
-    tools/build.sh --web tarvelo_web
+    tools/build.sh --web tarvelo_web worker
     exec node tools/web/serve.mjs build-web --open
 fi
 tools/setup.sh
