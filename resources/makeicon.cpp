@@ -44,8 +44,76 @@ std::array<std::uint8_t, 4> rgba(std::uint32_t pixel) {
             static_cast<std::uint8_t>(a)};
 }
 
-// A PNG of the icon. Its data is deflated in stored blocks: an icon is small, and this keeps
-// the program free of a compression library.
+// Deflate's bits, first bit lowest; its Huffman codes go highest bit first.
+class Bits {
+public:
+    explicit Bits(Bytes& out) : out_(out) {}
+    void put(std::uint32_t value, int count) {
+        for (int i = 0; i < count; ++i) {
+            byte_ |= ((value >> i) & 1) << used_;
+            if (++used_ == 8) {
+                flush();
+            }
+        }
+    }
+    void code(std::uint32_t value, int count) {
+        for (int i = count - 1; i >= 0; --i) {
+            put(value >> i, 1);
+        }
+    }
+    void flush() {
+        if (used_ > 0) {
+            out_.push_back(static_cast<std::uint8_t>(byte_));
+        }
+        byte_ = 0;
+        used_ = 0;
+    }
+
+private:
+    Bytes& out_;
+    std::uint32_t byte_ = 0;
+    int used_ = 0;
+};
+
+// A literal, a length or the block's end in deflate's fixed Huffman code.
+void symbol(Bits& bits, int value) {
+    if (value < 144) {
+        bits.code(0x30 + value, 8);
+    } else if (value < 256) {
+        bits.code(0x190 + value - 144, 9);
+    } else if (value < 280) {
+        bits.code(value - 256, 7);
+    } else {
+        bits.code(0xC0 + value - 280, 8);
+    }
+}
+
+// A repeat of `length` bytes from `distance` back: a code for each, and their extra bits.
+void repeat(Bits& bits, int length, int distance) {
+    static constexpr int kLengths[] = {3,  4,  5,  6,   7,   8,   9,   10,  11, 13,
+                                       15, 17, 19, 23,  27,  31,  35,  43,  51, 59,
+                                       67, 83, 99, 115, 131, 163, 195, 227, 258};
+    static constexpr int kDistances[] = {
+        1,   2,   3,   4,   5,   7,    9,    13,   17,   25,   33,   49,   65,    97,    129,
+        193, 257, 385, 513, 769, 1025, 1537, 2049, 3073, 4097, 6145, 8193, 12289, 16385, 24577};
+    int l = 28;
+    while (kLengths[l] > length) {
+        --l;
+    }
+    symbol(bits, 257 + l);
+    const int lengthextra = l < 8 || l == 28 ? 0 : (l - 4) / 4;
+    bits.put(static_cast<std::uint32_t>(length - kLengths[l]), lengthextra);
+    int d = 29;
+    while (kDistances[d] > distance) {
+        --d;
+    }
+    bits.code(static_cast<std::uint32_t>(d), 5);
+    bits.put(static_cast<std::uint32_t>(distance - kDistances[d]), d < 4 ? 0 : (d - 2) / 2);
+}
+
+// A PNG of the icon, deflated with the fixed codes, each run repeating the pixel before or the
+// row above: an icon is mostly flat colour, and this keeps the program free of a compression
+// library.
 Bytes png(int size, const std::vector<std::uint32_t>& pixels) {
     Bytes raw;
     for (int y = 0; y < size; ++y) {
@@ -57,15 +125,32 @@ Bytes png(int size, const std::vector<std::uint32_t>& pixels) {
         }
     }
     Bytes zlib = {0x78, 0x01};
+    Bits bits(zlib);
+    bits.put(1, 1);  // the last block
+    bits.put(1, 2);  // fixed codes
+    const std::size_t row = 1 + 4 * static_cast<std::size_t>(size);
     for (std::size_t at = 0; at < raw.size();) {
-        const std::size_t length = std::min<std::size_t>(raw.size() - at, 65535);
-        zlib.push_back(at + length == raw.size() ? 1 : 0);
-        put(zlib, static_cast<std::uint32_t>(length), 2);
-        put(zlib, static_cast<std::uint32_t>(~length & 0xFFFF), 2);
-        zlib.insert(zlib.end(), raw.begin() + static_cast<std::ptrdiff_t>(at),
-                    raw.begin() + static_cast<std::ptrdiff_t>(at + length));
-        at += length;
+        std::size_t length = 0, distance = 0;
+        for (const std::size_t back : {std::size_t{4}, row}) {
+            std::size_t n = 0;
+            while (back <= at && at + n < raw.size() && n < 258 &&
+                   raw[at + n] == raw[at + n - back]) {
+                ++n;
+            }
+            if (n > length) {
+                length = n;
+                distance = back;
+            }
+        }
+        if (length >= 3) {
+            repeat(bits, static_cast<int>(length), static_cast<int>(distance));
+            at += length;
+        } else {
+            symbol(bits, raw[at++]);
+        }
     }
+    symbol(bits, 256);
+    bits.flush();
     std::uint32_t a = 1, b = 0;  // Adler-32
     for (std::uint8_t c : raw) {
         a = (a + c) % 65521;

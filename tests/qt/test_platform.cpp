@@ -1,11 +1,13 @@
-// The settings file, the process and the sounds: the wrong store or an unhandled signal loses
-// settings and records; a bad sound must stay silent.
+// The settings file, the process, the sounds and the icon's files: the wrong store or an
+// unhandled signal loses settings and records; a bad sound must stay silent; a broken PNG leaves
+// the menu entry without its icon.
 #include <signal.h>
 #include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QLockFile>
 #include <QProcess>
 #include <QSettings>
@@ -14,6 +16,7 @@
 
 #include "GameSetup.h"
 #include "GuiTest.h"
+#include "Icon.h"
 #include "MainWindow.h"
 #include "SilentHost.h"
 #include "SoundPlayer.h"
@@ -423,4 +426,27 @@ TEST(Sounds, ThroughAPulseAudioServerOnlyTheLastSoundAskedPlays) {
         EXPECT_EQ(playing(server), "gameover");
     }
     qunsetenv("PULSE_SERVER");
+}
+
+// The PNGs the desktop's icon theme shows, each the icon the program draws, pixel for pixel
+// (a channel may differ by one, premultiplied and back).
+TEST(IconFiles, EachSizeIsTheIconTheProgramDraws) {
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString file = QStringLiteral(TARVELO_ICONS_DIR "/tarvelo-%1.png").arg(size);
+        const QImage image = QImage(file).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        ASSERT_EQ(image.size(), QSize(size, size)) << file.toStdString();
+        const std::vector<std::uint32_t> drawn = ui::iconpixels(size);
+        int differ = 0;
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                const QRgb png = image.pixel(x, y);
+                const std::uint32_t want = drawn[static_cast<std::size_t>(y) * size + x];
+                for (const int shift : {0, 8, 16, 24}) {
+                    differ += std::abs(static_cast<int>((png >> shift) & 0xFF) -
+                                       static_cast<int>((want >> shift) & 0xFF)) > 1;
+                }
+            }
+        }
+        EXPECT_EQ(differ, 0) << size;
+    }
 }
