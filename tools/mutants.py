@@ -114,6 +114,7 @@ def main():
     wine = ("export WINEDLLOVERRIDES='mscoree,mshtml=;winealsa.drv,winepulse.drv=' && "
             "xvfb-run -a -s '-screen 0 1024x768x24 -dpi 96' ctest --test-dir build-win32")
     killed, survived, tried = [], [], 0
+    trees = set()  # those a mutant was built into, to be built again as the code is
     while len(killed) + len(survived) < args.count and tried < 20 * args.count:
         tried += 1
         path, number = rng.choice(lines)
@@ -127,6 +128,8 @@ def main():
         where = f"{os.path.relpath(path, ROOT)}:{number}"
         text[number - 1] = new
         linux, windows, web = suites(path, args.linux_only)
+        trees |= {tree for tree, used in (("linux", linux), ("windows", windows), ("web", web))
+                  if used}
         try:
             with open(path, "w", encoding="utf-8") as f:
                 f.write("".join(text))
@@ -161,9 +164,11 @@ def main():
             with open(path, "w", encoding="utf-8") as f:
                 f.write(original)
     # The trees as the code is again.
-    run("cmake --build build-tests -j2", log)
-    if not args.linux_only:
+    if "linux" in trees:
+        run("cmake --build build-tests -j2", log)
+    if "windows" in trees:
         run("TARVELO_WERROR=ON tools/build.sh --windows", log)
+    if "web" in trees:
         run(f"TARVELO_WERROR=ON {WEB_BUILD}", log)
     print(f"{len(killed)} killed, {len(survived)} survived of {len(killed) + len(survived)} "
           f"(seed {args.seed}); the builds and runs are in {os.path.relpath(log, ROOT)}")
