@@ -61,15 +61,36 @@ test('fitted upright and turned, sharp, with every control inside the screen', a
     assert.ok(Math.abs(canvas[0] - canvas[1]) < 1.5, `${name}: the well drawn at the screen's pixels`);
     await tap(page, page.locator('.main [data-name="Command1"]'));
     await page.screenshot({path: join(pictures, `${name}.png`)});
-    // The records, the largest window, fit too.
-    await tap(page, page.locator('.menutitle', {hasText: 'Игра'}));
-    await tap(page, page.locator('.menuitem:visible', {hasText: 'Рекорды'}));
-    const records = await dialog(page, forms.topscores.caption).boundingBox();
-    assert.ok(records.y >= 0 && records.y + records.height <= view.height + 0.5 &&
-              records.x >= 0 && records.x + records.width <= view.width + 0.5, name);
-    await page.screenshot({path: join(pictures, `${name}-records.png`)});
+    // The tallest window and the widest fit too.
+    for (const [title, item, form] of [['Игра', 'Рекорды', forms.topscores],
+                                       ['Справка', 'Правила', forms.rules]]) {
+      await tap(page, page.locator('.menutitle', {hasText: title}));
+      await tap(page, page.locator('.menuitem:visible', {hasText: item}));
+      const win = dialog(page, form.caption);
+      const box = await win.boundingBox();
+      assert.ok(box.y >= 0 && box.y + box.height <= view.height + 0.5 &&
+                box.x >= 0 && box.x + box.width <= view.width + 0.5, `${name}: ${item}`);
+      if (form === forms.topscores) {
+        await page.screenshot({path: join(pictures, `${name}-records.png`)});
+      }
+      await tap(page, win.locator('button', {hasText: 'Закрыть'}));
+    }
     await page.close();
   }
+});
+
+// A laptop's touch screen: the controls appear at the first touch, and the page fits anew.
+test('a screen with a mouse, touched: the touch controls appear, fitted', async () => {
+  const context = await profile({viewport: {width: 420, height: 380}, hasTouch: true});
+  await context.addInitScript(() => {  // a mouse is the screen's pointer
+    const query = window.matchMedia;
+    window.matchMedia = q => q === '(pointer: coarse)' ? {matches: false} : query.call(window, q);
+  });
+  const page = await open(context, quick);
+  assert.ok(!(await control(page, LEFT).isVisible()), 'a mouse first');
+  await tap(page, page.locator('.main [data-name="Command1"]'));
+  assert.ok(await control(page, LEFT).isVisible());
+  await fitted(page);
 });
 
 test('every game action by touch: move, turn, drop, pause and go on, a new game', async () => {
@@ -132,10 +153,22 @@ test('a game played to a record by touch alone, the name from the phone\'s keybo
   assert.equal(await page.locator('.dialog').count(), 0);
 });
 
-test('hidden, a game pauses and the options are saved; back, "Продолжить" goes on', async () => {
-  const page = await open(await profile(phone), quick);
+test('hidden, a game pauses and the options are saved; back, "Продолжить" goes on; the ' +
+     'screen is kept on only in play', async () => {
+  const context = await profile(phone);
+  await context.addInitScript(() => {
+    window.wakelocks = [];
+    const release = () => { window.wakelocks.push('off'); return Promise.resolve(); };
+    Object.defineProperty(navigator, 'wakeLock', {configurable: true, value: {
+      request: () => { window.wakelocks.push('on'); return Promise.resolve({release}); }}});
+  });
+  const page = await open(context, quick);
+  const wakelocks = () => page.evaluate(() => window.wakelocks);
   await tap(page, page.locator('.main [data-name="Command1"]'));
-  await hide(page);
+  await tap(page, control(page, PAUSE));
+  await tap(page, control(page, PAUSE));
+  assert.deepEqual(await wakelocks(), ['on', 'off', 'on']);
+  await hide(page);  // the browser lets the lock go with the page
   assert.ok(await page.locator('.main [data-name="Command2"]').isVisible());
   assert.equal(await page.evaluate(() => localStorage.getItem('Tarvelo/Options/Animation')),
                'False');
@@ -144,6 +177,7 @@ test('hidden, a game pauses and the options are saved; back, "Продолжит
   assert.deepEqual(await well(page), paused);
   await tap(page, page.locator('.main [data-name="Command2"]'));
   assert.ok(!(await page.locator('.main [data-name="Command2"]').isVisible()));
+  assert.deepEqual(await wakelocks(), ['on', 'off', 'on', 'on']);
 });
 
 // The worker's files from a folder of our own, so that a test can put a new version there.

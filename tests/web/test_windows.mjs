@@ -108,7 +108,9 @@ test('the menu and the windows by the keyboard: F10, Alt with a letter, Enter an
   const colours = dialog(page, forms.colorform.caption);
   await colours.waitFor();
   assert.equal(await page.locator('.menu:visible').count(), 0, 'the menu closed');
-  // A colour from the browser's picker, then Enter, which presses "Ok".
+  // The third colour from the browser's picker, then Enter, which presses "Ok".
+  await page.keyboard.press('Tab');
+  await page.keyboard.press('Tab');
   await page.keyboard.press('Space');
   assert.equal(await page.evaluate(() => window.pickers), 1);
   await page.locator('input[type="color"]').evaluate(picker => {
@@ -117,7 +119,7 @@ test('the menu and the windows by the keyboard: F10, Alt with a letter, Enter an
   });
   await page.keyboard.press('Enter');
   assert.equal(await page.locator('.dialog').count(), 0);
-  assert.equal(await page.evaluate(() => localStorage.getItem('Tarvelo/Colors/1')), null,
+  assert.equal(await page.evaluate(() => localStorage.getItem('Tarvelo/Colors/3')), null,
                'kept until the options are saved');
   // Alt with a title's Cyrillic letter, then an item's letter: "Справка", "Правила".
   await cdp.send('Input.dispatchKeyEvent', {type: 'rawKeyDown', key: 'с', code: 'KeyC',
@@ -130,10 +132,13 @@ test('the menu and the windows by the keyboard: F10, Alt with a letter, Enter an
   assert.match(await rules.locator('textarea').inputValue(), /^Цель игры/);
   await page.keyboard.press('Enter');
   assert.equal(await page.locator('.dialog').count(), 0);
-  // The new colour is the first colour's: the options go to the store when the page hides.
+  // The options go to the store when the page hides.
   await hide(page);
-  assert.equal(await page.evaluate(() => localStorage.getItem('Tarvelo/Colors/1')), '255');
-  // Esc in the colours window is "Отмена": a colour picked there is dropped.
+  const colors = () => page.evaluate(
+    () => ['1', '3'].map(n => localStorage.getItem('Tarvelo/Colors/' + n)));
+  const [first, third] = await colors();
+  assert.equal(third, '255');
+  // Esc in the colours window is "Отмена": the first colour picked there is dropped.
   await menu(page, 'Настройки', 'Цвета');
   await page.keyboard.press('Space');
   await page.locator('input[type="color"]').evaluate(picker => {
@@ -143,7 +148,7 @@ test('the menu and the windows by the keyboard: F10, Alt with a letter, Enter an
   await page.keyboard.press('Escape');
   assert.equal(await page.locator('.dialog').count(), 0);
   await hide(page);
-  assert.equal(await page.evaluate(() => localStorage.getItem('Tarvelo/Colors/1')), '255');
+  assert.deepEqual(await colors(), [first, '255']);
   assert.deepEqual(page.errors, []);
 });
 
