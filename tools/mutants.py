@@ -153,7 +153,7 @@ def main():
                 (not windows or run("tools/frames.sh", log)) and \
                 (not windows or run("tools/pictures.sh --wine --against tests/pictures/wine "
                                     "build-win32", log)) and \
-                (not web or run("node --test --test-timeout=120000 tests/web/test_*.mjs", log))
+                (not web or run("node --test --test-timeout=30000 tests/web/test_*.mjs", log))
             if passed:
                 survived.append((where, what))
                 print(f"  SURVIVED  {where}: {what}", flush=True)
