@@ -335,6 +335,7 @@ mergeInto(LibraryManager.library, {
       case 10:
         el = document.createElement('img');
         el.src = 'icons/tarvelo-32.png';
+        el.width = el.height = 32;  // its size before it has loaded: the window never moves
         el.alt = '';
         break;
       default: el = document.createElement('canvas'); el.className = 'paint'; break;
